@@ -1,0 +1,112 @@
+// Tavrelon: assigns a KORG PCG file to another bank.
+//
+//   Tavrelon <input_file_name> <new_bank_letter>
+//
+// Everything, errors included, goes to standard output.  The exit status is
+// 0 after the usage text or a changed bank and 255 after anything else.
+#include "pcg/bank.h"
+
+#include <cstdint>
+#include <cstdio>
+
+static constexpr int exit_ok = 0;
+static constexpr int exit_failed = 255;
+
+// Every text the program prints.  Each one starts its own line and leaves
+// the cursor at its end.
+static constexpr const char *usage_text[] = {
+    "\n- Tavrelon v1.0b - --------------------------------------------------------",
+    "\n\n\tThis utility changes the Bank assigned to Korg PCG synth files to the",
+    "\n\tone specified by the user.",
+    "\n\n\tUsage:",
+    "\n\n\tTavrelon <input_file_name> <new_bank_letter>",
+    "\n\n\tFor example: Tavrelon classic.pcg A",
+};
+static constexpr char invalid_bank_text[] =
+    "\nThe specified bank number is invalid, you should specify a bank letter.";
+static constexpr char not_found_format[] =
+    "\nERROR: The file %s does not exist.";
+static constexpr char write_failed_format[] =
+    "\nERROR: The bank could not be written to file %s.";
+static constexpr char not_pcg_text[] =
+    "\nERROR: File is not a valid KORG PCG file";
+static constexpr char changed_text[] = "\nBank changed successfully :) ";
+static constexpr char prompt_text[] = "\n\nPress any key to continue...";
+
+// A failed print sets the error indicator of stdout; finish() reports it.
+static void say(const char *text) { (void)std::fputs(text, stdout); }
+
+// Waits for one character: on a console, for Enter.  End of input or a read
+// error ends the wait as well.  Returns false, without waiting, when the
+// output so far cannot be shown.
+static bool pause_for_key() {
+  if (std::fflush(stdout) != 0)
+    return false;
+  (void)std::getchar(); // which key does not matter
+  return true;
+}
+
+// Output that never arrived is a failure, whatever the run did.
+static int finish(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
+    return exit_failed;
+  return status;
+}
+
+static int show_usage() {
+  for (const char *text : usage_text)
+    say(text);
+  say(prompt_text);
+  if (!pause_for_key())
+    return finish(exit_failed);
+  return finish(exit_ok);
+}
+
+// A bank is named by one ASCII letter: A or a is bank 0, Z or z bank 25.
+static bool parse_bank_letter(const char *arg, std::uint8_t *bank) {
+  if (arg[0] == '\0' || arg[1] != '\0')
+    return false;
+  char letter = arg[0];
+  if (letter >= 'a' && letter <= 'z')
+    letter = static_cast<char>(letter - 'a' + 'A');
+  if (letter < 'A' || letter > 'Z')
+    return false;
+  *bank = static_cast<std::uint8_t>(letter - 'A');
+  return true;
+}
+
+static int report(BankChangeResult result, const char *path) {
+  switch (result) {
+  case BankChangeResult::bank_changed:
+    say(changed_text);
+    say(prompt_text);
+    if (!pause_for_key())
+      return finish(exit_failed);
+    return finish(exit_ok);
+  case BankChangeResult::file_not_opened:
+    (void)std::printf(not_found_format, path);
+    (void)pause_for_key();
+    return finish(exit_failed);
+  case BankChangeResult::not_pcg_file:
+    say(not_pcg_text);
+    return finish(exit_failed);
+  case BankChangeResult::write_failed:
+    (void)std::printf(write_failed_format, path);
+    return finish(exit_failed);
+  }
+  return finish(exit_failed);
+}
+
+int main(int argc, char *argv[]) {
+  if (argc != 3)
+    return show_usage();
+
+  const char *path = argv[1];
+  std::uint8_t bank = 0;
+  if (!parse_bank_letter(argv[2], &bank)) {
+    say(invalid_bank_text);
+    return finish(exit_failed);
+  }
+
+  return report(change_bank(path, bank), path);
+}
