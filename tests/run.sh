@@ -38,6 +38,17 @@ trap 'cd / && rm -rf "$scratch"' EXIT
 
 passed=0 failed=0 skipped=0 cases=0
 
+# A first run shows whether the command can run here at all (a 32-bit
+# program on a host without 32-bit support cannot); under Wine it also sets
+# up the prefix, which prints on standard error.
+cd "$scratch" || exit 2
+timeout 300 "${program[@]}" </dev/null >/dev/null 2>first-run.err
+if [ $? -eq 126 ]; then
+  echo "skip - every case: the program cannot be executed on this machine:"
+  sed 's/^/    /' first-run.err
+  exit 77
+fi
+
 usage_text=$'\n- Tavrelon v1.0b - --------------------------------------------------------'
 usage_text+=$'\n\n\tThis utility changes the Bank assigned to Korg PCG synth files to the'
 usage_text+=$'\n\tone specified by the user.\n\n\tUsage:'
@@ -75,8 +86,19 @@ end() {
 }
 
 skip() {
+  cd "$scratch" || exit 2
   skipped=$((skipped + 1))
   echo "skip - $1 ($2)"
+}
+
+# posix_case NAME: begins a case that exists only on POSIX systems, or
+# reports it skipped and fails.
+posix_case() {
+  if $windows; then
+    skip "$1" "POSIX only"
+    return 1
+  fi
+  begin "$1"
 }
 
 # --- files ----------------------------------------------------------------
@@ -97,7 +119,7 @@ file_size() { wc -c <"$1" | tr -d ' '; }
 # with_bank FILE BANK: FILE with byte 51 replaced by BANK (hex).
 with_bank() {
   head -c 51 "$1"
-  printf '\x'"$2"
+  printf '%b' "\\x$2"
   tail -c +53 "$1"
 }
 
@@ -306,23 +328,34 @@ if $windows; then
   begin "not a PCG file: the null device NUL"
   expect_run 255 no "$not_pcg" NUL B
   end
-else
-  for device in /dev/null /dev/zero /dev/full /dev/ptmx; do
-    if [ ! -c "$device" ]; then
-      skip "not a PCG file: the device $device" "no such device here"
-      continue
-    fi
-    begin "not a PCG file: the device $device"
-    expect_run 255 no "$not_pcg" "$device" B
-    end
-  done
+fi
 
-  begin "not a PCG file: a FIFO with no writer, which would block a read"
+for device in /dev/null /dev/zero /dev/full /dev/ptmx; do
+  posix_case "not a PCG file: the device $device" || continue
+  if [ ! -c "$device" ]; then
+    skip "$case_name" "no such device here"
+    continue
+  fi
+  expect_run 255 no "$not_pcg" "$device" B
+  end
+done
+
+if posix_case "not a PCG file: a block device"; then
+  if mknod block.dev b 7 0 2>/dev/null; then
+    expect_run 255 no "$not_pcg" block.dev B
+    end
+  else
+    skip "$case_name" "mknod is not permitted here"
+  fi
+fi
+
+if posix_case "not a PCG file: a FIFO with no writer, which would block a read"; then
   mkfifo pipe.pcg
   expect_run 255 no "$not_pcg" pipe.pcg B
   end
+fi
 
-  begin "not a PCG file: a FIFO holding PCG bytes, which stay unread"
+if posix_case "not a PCG file: a FIFO holding PCG bytes, which stay unread"; then
   mkfifo pipe.pcg
   exec 4<>pipe.pcg
   make_pcg sample.pcg
@@ -332,23 +365,13 @@ else
   exec 4>&-
   cmp -s sample.pcg drained || problem "the program read from the FIFO"
   end
-
-  begin "not a PCG file: a block device"
-  if mknod block.dev b 7 0 2>/dev/null; then
-    expect_run 255 no "$not_pcg" block.dev B
-    end
-  else
-    cd "$scratch" && skip "$case_name" "mknod is not permitted here"
-  fi
 fi
 
 # A write that fails is reported, and the file is left as it was.
-if $windows; then
-  skip "write failed: file size limit below the bank byte" "POSIX only"
-else
-  begin "write failed: file size limit below the bank byte"
+if posix_case "write failed: file size limit below the bank byte"; then
   make_pcg sample.pcg
   # The limit applies to the program alone; its output goes through cat.
+  # shellcheck disable=SC2016 # expanded by the inner shell
   wrapper=(bash -c '(ulimit -f 0 && trap "" XFSZ && exec "$@") | cat; exit "${PIPESTATUS[0]}"' limit)
   expect_run 255 no "$(write_failed sample.pcg)" sample.pcg B
   expect_unchanged sample.pcg
@@ -356,15 +379,13 @@ else
 fi
 
 # Output that cannot be written is a failure, even when the bank changed.
-if $windows; then
-  skip "output lost: standard output is full" "POSIX only"
-else
-  begin "output lost: usage on a full standard output"
+if posix_case "output lost: usage on a full standard output"; then
   stdout_to=/dev/full
   expect_run 255 no "" sample.pcg
   end
+fi
 
-  begin "output lost: bank changed on a full standard output"
+if posix_case "output lost: bank changed on a full standard output"; then
   make_pcg sample.pcg
   stdout_to=/dev/full
   expect_run 255 no "" sample.pcg B
@@ -400,7 +421,7 @@ if truncate -s 5G big.pcg 2>/dev/null; then
   with_bank big.pcg.orig 02 | cmp -s - head.pcg || problem "header is not the old one with bank byte 02"
   end
 else
-  cd "$scratch" && skip "$case_name" "no room for a sparse file"
+  skip "$case_name" "no room for a sparse file"
 fi
 
 echo "$passed passed, $failed failed, $skipped skipped"
