@@ -37,13 +37,13 @@ static constexpr char prompt_text[] = "\n\nPress any key to continue...";
 static void say(const char *text) { (void)std::fputs(text, stdout); }
 
 // Waits for one character: on a console, for Enter.  End of input or a read
-// error ends the wait as well.  Returns false, without waiting, when the
-// output so far cannot be shown.
-static bool pause_for_key() {
+// error ends the wait as well.  When the output so far cannot be shown there
+// is nothing to wait for; the failed flush leaves stdout's error indicator
+// set for finish().
+static void pause_for_key() {
   if (std::fflush(stdout) != 0)
-    return false;
+    return;
   (void)std::getchar(); // which key does not matter
-  return true;
 }
 
 // Output that never arrived is a failure, whatever the run did.
@@ -57,8 +57,7 @@ static int show_usage() {
   for (const char *text : usage_text)
     say(text);
   say(prompt_text);
-  if (!pause_for_key())
-    return finish(exit_failed);
+  pause_for_key();
   return finish(exit_ok);
 }
 
@@ -80,12 +79,11 @@ static int report(BankChangeResult result, const char *path) {
   case BankChangeResult::bank_changed:
     say(changed_text);
     say(prompt_text);
-    if (!pause_for_key())
-      return finish(exit_failed);
+    pause_for_key();
     return finish(exit_ok);
   case BankChangeResult::file_not_opened:
     (void)std::printf(not_found_format, path);
-    (void)pause_for_key();
+    pause_for_key();
     return finish(exit_failed);
   case BankChangeResult::not_pcg_file:
     say(not_pcg_text);
