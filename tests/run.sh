@@ -113,25 +113,19 @@ posix_case() {
 
 # --- files ----------------------------------------------------------------
 
+# keep NAME: a copy NAME.orig of a file, to compare it with afterwards.
+keep() { cp "$1" "$1.orig"; }
+
 # make_pcg NAME [BANK]: a 64-byte PCG file with bank byte BANK (hex, default
 # 00), and a copy NAME.orig.  CR, LF, EOF (0x1A) and NUL bytes sit around the
 # bank byte, so a file opened in text mode shows.
 make_pcg() {
   printf 'KORG\r\n\032\000%41s\032\r\x'"${2:-00}"'\n\032\r\n\000program' '' >"$1"
-  cp "$1" "$1.orig"
+  keep "$1"
 }
-
-# keep NAME: a copy NAME.orig of a file made by hand.
-keep() { cp "$1" "$1.orig"; }
 
 file_size() { wc -c <"$1" | tr -d ' '; }
 
-# with_bank FILE BANK: FILE with byte 51 replaced by BANK (hex).
-with_bank() {
-  head -c 51 "$1"
-  printf '%b' "\\x$2"
-  tail -c +53 "$1"
-}
 
 # --- running --------------------------------------------------------------
 
@@ -211,7 +205,7 @@ expect_unchanged() {
 # which holds BANK (hex).
 expect_bank() {
   $selected || return 0
-  with_bank "$1.orig" "$2" >"$1.expect"
+  { head -c 51 "$1.orig" && printf '%b' "\\x$2" && tail -c +53 "$1.orig"; } >"$1.expect"
   cmp -s "$1.expect" "$1" || problem "$1 does not hold bank byte $2 alone: $(cmp "$1.expect" "$1" 2>&1)"
 }
 
