@@ -4,6 +4,7 @@
 //
 // Everything, errors included, goes to standard output.  The exit status is
 // 0 after the usage text or a changed bank and 255 after anything else.
+#include "cli/console.h"
 #include "pcg/bank.h"
 
 #include <cstdint>
@@ -11,6 +12,12 @@
 
 static constexpr int exit_ok = 0;
 static constexpr int exit_failed = 255;
+
+// A message that names the file: the name as typed goes between the parts.
+struct NamedText {
+  const char *before;
+  const char *after;
+};
 
 // Every text the program prints.  Each one starts its own line and leaves
 // the cursor at its end.
@@ -24,10 +31,10 @@ static constexpr const char *usage_text[] = {
 };
 static constexpr char invalid_bank_text[] =
     "\nThe specified bank number is invalid, you should specify a bank letter.";
-static constexpr char not_found_format[] =
-    "\nERROR: The file %s does not exist.";
-static constexpr char write_failed_format[] =
-    "\nERROR: The bank could not be written to file %s.";
+static constexpr NamedText not_found_text = {"\nERROR: The file ",
+                                             " does not exist."};
+static constexpr NamedText write_failed_text = {
+    "\nERROR: The bank could not be written to file ", "."};
 static constexpr char not_pcg_text[] =
     "\nERROR: File is not a valid KORG PCG file";
 static constexpr char changed_text[] = "\nBank changed successfully :) ";
@@ -36,14 +43,20 @@ static constexpr char prompt_text[] = "\n\nPress any key to continue...";
 // A failed print sets the error indicator of stdout; finish() reports it.
 static void say(const char *text) { (void)std::fputs(text, stdout); }
 
-// Waits for one character: on a console, for Enter.  End of input or a read
-// error ends the wait as well.  When the output so far cannot be shown there
-// is nothing to wait for; the failed flush leaves stdout's error indicator
-// set for finish().
+static void say_naming(const NamedText &text, const PathChar *name) {
+  say(text.before);
+  say_file_name(name);
+  say(text.after);
+}
+
+// Waits for a key: on a console, for Enter.  End of input or a read error
+// ends the wait as well.  When the output so far cannot be shown there is
+// nothing to wait for; the failed flush leaves stdout's error indicator set
+// for finish().
 static void pause_for_key() {
   if (std::fflush(stdout) != 0)
     return;
-  (void)std::getchar(); // which key does not matter
+  read_key();
 }
 
 // Output that never arrived is a failure, whatever the run did.
@@ -62,19 +75,19 @@ static int show_usage() {
 }
 
 // A bank is named by one ASCII letter: A or a is bank 0, Z or z bank 25.
-static bool parse_bank_letter(const char *arg, std::uint8_t *bank) {
+static bool parse_bank_letter(const PathChar *arg, std::uint8_t *bank) {
   if (arg[0] == '\0' || arg[1] != '\0')
     return false;
-  char letter = arg[0];
+  PathChar letter = arg[0];
   if (letter >= 'a' && letter <= 'z')
-    letter = static_cast<char>(letter - 'a' + 'A');
+    letter = static_cast<PathChar>(letter - 'a' + 'A');
   if (letter < 'A' || letter > 'Z')
     return false;
   *bank = static_cast<std::uint8_t>(letter - 'A');
   return true;
 }
 
-static int report(BankChangeResult result, const char *path) {
+static int report(BankChangeResult result, const PathChar *path) {
   switch (result) {
   case BankChangeResult::bank_changed:
     say(changed_text);
@@ -82,24 +95,24 @@ static int report(BankChangeResult result, const char *path) {
     pause_for_key();
     return finish(exit_ok);
   case BankChangeResult::file_not_opened:
-    (void)std::printf(not_found_format, path);
+    say_naming(not_found_text, path);
     pause_for_key();
     return finish(exit_failed);
   case BankChangeResult::not_pcg_file:
     say(not_pcg_text);
     return finish(exit_failed);
   case BankChangeResult::write_failed:
-    (void)std::printf(write_failed_format, path);
+    say_naming(write_failed_text, path);
     return finish(exit_failed);
   }
   return finish(exit_failed);
 }
 
-int main(int argc, char *argv[]) {
+static int run(int argc, const PathChar *const argv[]) {
   if (argc != 3)
     return show_usage();
 
-  const char *path = argv[1];
+  const PathChar *path = argv[1];
   std::uint8_t bank = 0;
   if (!parse_bank_letter(argv[2], &bank)) {
     say(invalid_bank_text);
@@ -108,3 +121,11 @@ int main(int argc, char *argv[]) {
 
   return report(change_bank(path, bank), path);
 }
+
+#ifdef _WIN32
+// Windows hands the command line over in UTF-16 here, so that a file name
+// outside the ANSI code page arrives as typed.
+int wmain(int argc, wchar_t *argv[]) { return run(argc, argv); }
+#else
+int main(int argc, char *argv[]) { return run(argc, argv); }
+#endif

@@ -27,10 +27,22 @@ static bool is_regular_file(std::FILE *file) {
 #endif
 }
 
+static std::FILE *open_for_update(const PathChar *path) {
+#ifdef _WIN32
+  return _wfopen(path, L"r+b");
+#else
+  return std::fopen(path, "r+b");
+#endif
+}
+
 static BankChangeResult write_bank_byte(std::FILE *file,
                                         std::uint8_t bank_number) {
   if (!is_regular_file(file))
     return BankChangeResult::not_pcg_file;
+  // Unbuffered, the header is one read of its own 52 bytes and the bank
+  // byte one write, which matters on a network drive.  A stream that keeps
+  // its buffer works as well, only with more system calls.
+  (void)std::setvbuf(file, nullptr, _IONBF, 0);
 
   // A file too short to hold the bank byte is not a PCG file: writing past
   // its end would lengthen it instead of changing a bank.
@@ -49,13 +61,13 @@ static BankChangeResult write_bank_byte(std::FILE *file,
   return BankChangeResult::bank_changed;
 }
 
-BankChangeResult change_bank(const char *path, std::uint8_t bank_number) {
-  std::FILE *file = std::fopen(path, "r+b");
+BankChangeResult change_bank(const PathChar *path, std::uint8_t bank_number) {
+  std::FILE *file = open_for_update(path);
   if (file == nullptr)
     return BankChangeResult::file_not_opened;
 
   BankChangeResult result = write_bank_byte(file, bank_number);
-  // The byte is still in the stream's buffer: the close writes it out.
+  // Had the stream kept a buffer, the byte would be written by the close.
   if (std::fclose(file) != 0 && result == BankChangeResult::bank_changed)
     return BankChangeResult::write_failed;
   return result;

@@ -4,6 +4,14 @@
 
 #include <cstdint>
 
+// A file name as the system hands it over: bytes on POSIX systems, UTF-16 on
+// Windows, where that is the only form that holds every name a user can type.
+#ifdef _WIN32
+using PathChar = wchar_t;
+#else
+using PathChar = char;
+#endif
+
 enum class BankChangeResult {
   bank_changed,    // the bank byte was written and the file closed
   file_not_opened, // the file could not be opened for update
@@ -14,6 +22,6 @@ enum class BankChangeResult {
 // Stores bank_number (0 for bank A) in the bank byte of the PCG file at path.
 // The file is closed again before the call returns, whatever the outcome; it
 // is changed only on bank_changed, and then only in its bank byte.
-BankChangeResult change_bank(const char *path, std::uint8_t bank_number);
+BankChangeResult change_bank(const PathChar *path, std::uint8_t bank_number);
 
 #endif
