@@ -36,10 +36,9 @@ not_pcg() { printf '\nERROR: File is not a valid KORG PCG file'; }
 not_found() { printf '\nERROR: The file %s does not exist.' "$1"; }
 write_failed() { printf '\nERROR: The bank could not be written to file %s.' "$1"; }
 
-# pcg NAME [BANK]: a 64-byte PCG file, bank byte BANK (hex; 00) amid CR, LF
-# and EOF bytes; file FORMAT: s.pcg made by printf.  Both keep NAME.orig.
+# pcg NAME [BANK]: a PCG file, bank byte BANK (hex; 00) amid CR, LF and EOF.
 pcg() { printf 'KORG\r\n\032\000%41s\032\r\x'"${2:-00}"'\n\032\r\n\000program' '' >"$1" && cp "$1" "$1.orig"; }
-# shellcheck disable=SC2059 # the format is the row's
+# shellcheck disable=SC2059 # file FORMAT: s.pcg made by printf
 file() { printf "$1" '' >s.pcg && cp s.pcg s.pcg.orig; }
 posix_only() { ! $windows || { why="POSIX only" && return 1; }; }
 windows_only() { $windows || { why="Windows only" && return 1; }; }

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The Windows program users get: a console program of the given format that
-# imports only KERNEL32 and the C runtime, has no debug sections, and carries
-# its version resource and manifest.
-# usage: windows_exe.sh OBJDUMP WINDRES PROGRAM.exe PE32|PE32+ VERSION
+# usage: windows_exe.sh OBJDUMP WINDRES PROGRAM.exe PE32|PE32+ VERSION: a console
+# program that imports only KERNEL32 and the C runtime, has no debug sections,
+# and carries its version resource and manifest.
 set -u
 actual=$({
   "$1" -p "$3" | sed -n -e 's/^Magic.*\((.*)\)$/format \1/p' -e 's/^Subsystem.*\((.*)\)$/subsystem \1/p' \
