@@ -6,6 +6,7 @@
 // 0 after the usage text or a changed bank and 255 after anything else.
 #include "cli/console.h"
 #include "pcg/bank.h"
+#include "pcg/format.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -72,19 +73,6 @@ static int show_usage() {
   say(prompt_text);
   pause_for_key();
   return finish(exit_ok);
-}
-
-// A bank is named by one ASCII letter: A or a is bank 0, Z or z bank 25.
-static bool parse_bank_letter(const PathChar *arg, std::uint8_t *bank) {
-  if (arg[0] == '\0' || arg[1] != '\0')
-    return false;
-  PathChar letter = arg[0];
-  if (letter >= 'a' && letter <= 'z')
-    letter = static_cast<PathChar>(letter - 'a' + 'A');
-  if (letter < 'A' || letter > 'Z')
-    return false;
-  *bank = static_cast<std::uint8_t>(letter - 'A');
-  return true;
 }
 
 static int report(BankChangeResult result, const PathChar *path) {
