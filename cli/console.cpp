@@ -25,19 +25,22 @@ static bool say_on_console(const wchar_t *name) {
 }
 
 // Elsewhere the name goes out in the ANSI code page, like the rest of the
-// text.  A character the code page lacks becomes '?', never a look-alike
-// that would name another file.
+// text.  A character the code page lacks becomes one '?', whether it takes
+// one UTF-16 unit or two, and never a look-alike that would name another
+// file.
 static void say_in_code_page(const wchar_t *name) {
   while (*name != L'\0') {
     int units = IS_SURROGATE_PAIR(name[0], name[1]) ? 2 : 1;
     char bytes[8];
+    BOOL lacking = FALSE;
     int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, units,
-                                   bytes, sizeof bytes, "?", nullptr);
-    // UTF-8 as the ANSI code page takes neither the flag nor a default.
+                                   bytes, sizeof bytes, nullptr, &lacking);
+    // UTF-8 as the ANSI code page takes neither the flag nor the question,
+    // and lacks no character.
     if (size == 0)
       size = WideCharToMultiByte(CP_ACP, 0, name, units, bytes, sizeof bytes,
                                  nullptr, nullptr);
-    if (size == 0)
+    if (size == 0 || lacking)
       (void)std::fputc('?', stdout);
     else
       (void)std::fwrite(bytes, 1, static_cast<std::size_t>(size), stdout);
