@@ -2,7 +2,7 @@
 #ifndef TAVRELON_CLI_CONSOLE_H
 #define TAVRELON_CLI_CONSOLE_H
 
-#include "pcg/bank.h"
+#include "pcg/path_char.h"
 
 // Prints a file name as the user typed it.
 void say_file_name(const PathChar *name);

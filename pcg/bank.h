@@ -2,15 +2,9 @@
 #ifndef TAVRELON_PCG_BANK_H
 #define TAVRELON_PCG_BANK_H
 
-#include <cstdint>
+#include "pcg/path_char.h"
 
-// A file name as the system hands it over: bytes on POSIX systems, UTF-16 on
-// Windows, where that is the only form that holds every name a user can type.
-#ifdef _WIN32
-using PathChar = wchar_t;
-#else
-using PathChar = char;
-#endif
+#include <cstdint>
 
 enum class BankChangeResult {
   bank_changed,    // the bank byte was written and the file closed
