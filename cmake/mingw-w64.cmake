@@ -10,6 +10,10 @@ set(CMAKE_SYSTEM_PROCESSOR ${MINGW_ARCH})
 set(CMAKE_CXX_COMPILER ${MINGW_ARCH}-w64-mingw32-g++)
 set(CMAKE_RC_COMPILER ${MINGW_ARCH}-w64-mingw32-windres)
 
+# Programs link the GCC runtime in, so that each is one file that needs
+# nothing but Windows' own DLLs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
