@@ -5,6 +5,8 @@
 # status, whether the run took one key (a pause) or none, and the files.
 # TAVRELON_TEST_CASES picks cases by name (a regular expression);
 # TAVRELON_TEST_TIMEOUT is the seconds one run may take (20).
+# A && B || C stands throughout for "if A and B fail, C".
+# shellcheck disable=SC2015
 set -u
 windows=false
 [ "${1-}" = --windows ] && windows=true && shift
@@ -28,9 +30,9 @@ fi
 prompt='\n\nPress any key to continue...'
 usage() {
   printf '\n- Tavrelon v1.0b - %s\n\n\tThis utility changes the Bank assigned to Korg PCG synth files to the' "$(printf -- '-%.0s' {1..56})"
-  printf "\n\tone specified by the user.\n\n\tUsage:\n\n\tTavrelon <input_file_name> <new_bank_letter>\n\n\tFor example: Tavrelon classic.pcg A$prompt"
+  printf '\n\tone specified by the user.\n\n\tUsage:\n\n\tTavrelon <input_file_name> <new_bank_letter>\n\n\tFor example: Tavrelon classic.pcg A%b' "$prompt"
 }
-changed() { printf "\nBank changed successfully :) $prompt"; }
+changed() { printf '\nBank changed successfully :) %b' "$prompt"; }
 invalid() { printf '\nThe specified bank number is invalid, you should specify a bank letter.'; }
 not_pcg() { printf '\nERROR: File is not a valid KORG PCG file'; }
 not_found() { printf '\nERROR: The file %s does not exist.' "$1"; }
@@ -42,6 +44,7 @@ make_pcg() { printf 'KORG\r\n\032\000%41s\032\r\x'"${2:-00}"'\n\032\r\n\000progr
 make_file() { printf "$1" '' >s.pcg && cp s.pcg s.pcg.orig; }
 posix_only() { ! $windows || { why="POSIX only" && return 1; }; }
 windows_only() { $windows || { why="Windows only" && return 1; }; }
+# shellcheck disable=SC2016,SC2034 # a command for the table's wrapper, in its own shell
 size_limit=(bash -c '(ulimit -f 0 && trap "" XFSZ && exec "$@") | cat; exit "${PIPESTATUS[0]}"' limit)
 
 passed=0 failed=0 skipped=0
@@ -74,7 +77,7 @@ check_run() {
 check_unchanged() { cmp -s "$1.orig" "$1" || problem "$1 was changed"; }
 # check_bank FILE BANK: as FILE.orig in size and first 4 KiB but for byte 51: BANK.
 check_bank() {
-  { head -c 51 "$1.orig" && printf "\\x$2" && tail -c +53 "$1.orig" | head -c 4044; } >want
+  { head -c 51 "$1.orig" && printf '%b' "\\x$2" && tail -c +53 "$1.orig" | head -c 4044; } >want
   cmp -n 4096 want "$1" >/dev/null && [ "$(wc -c <"$1")" = "$(wc -c <"$1.orig")" ] ||
     problem "$1 does not hold bank $2 alone: $(od -An -tx1 -N64 "$1")"
 }
@@ -98,10 +101,10 @@ done <<'EOF'
 usage: no arguments | make_pcg s.pcg | | usage | 0 | pause | check_unchanged s.pcg
 usage: one argument | make_pcg s.pcg | s.pcg | usage | 0 | pause | check_unchanged s.pcg
 usage: three arguments | make_pcg s.pcg | s.pcg B C | usage | 0 | pause | check_unchanged s.pcg
-bank A stores 00 | make_pcg s.pcg 07 | s.pcg A | changed | 0 | pause | check_bank s.pcg 00
-bank Z stores 19 | make_pcg s.pcg | s.pcg Z | changed | 0 | pause | check_bank s.pcg 19
-bank a stores 00 | make_pcg s.pcg 07 | s.pcg a | changed | 0 | pause | check_bank s.pcg 00
-bank z stores 19 | make_pcg s.pcg | s.pcg z | changed | 0 | pause | check_bank s.pcg 19
+bank A stores 0x00 | make_pcg s.pcg 07 | s.pcg A | changed | 0 | pause | check_bank s.pcg 00
+bank Z stores 0x19 | make_pcg s.pcg | s.pcg Z | changed | 0 | pause | check_bank s.pcg 19
+bank a stores 0x00 | make_pcg s.pcg 07 | s.pcg a | changed | 0 | pause | check_bank s.pcg 00
+bank z stores 0x19 | make_pcg s.pcg | s.pcg z | changed | 0 | pause | check_bank s.pcg 19
 exactly 52 bytes, any name | printf 'KORG%47s\0' '' >s.txt && cp s.txt s.txt.orig | s.txt B | changed | 0 | pause | check_bank s.txt 01
 a sparse 5 GiB file keeps its size | make_pcg b.pcg && truncate -s 5G b.pcg && cp b.pcg b.pcg.orig | b.pcg E | changed | 0 | pause | check_bank b.pcg 04
 input at end of file | make_pcg s.pcg | s.pcg c | changed | 0 | eof | check_bank s.pcg 02
