@@ -2,8 +2,15 @@
 //
 //   Tavrelon <input_file_name> <new_bank_letter>
 //
-// Everything, errors included, goes to standard output.  The exit status is
-// 0 after the usage text or a changed bank and 255 after anything else.
+// The program's interface, which users and their scripts rely on and which
+// stays as it is even where it looks odd:
+// - every text, errors included, goes to standard output, starts its own
+//   line and ends without a newline;
+// - the exit status is 0 after the usage text (a wrong argument count is
+//   not a failure) or a changed bank, and 255 after anything else;
+// - after the usage text, a changed bank and a file that cannot be opened
+//   the program waits for a key, as users at a console expect; the other
+//   refusals end at once, so a script that gives no input is never stuck.
 #include "cli/console.h"
 #include "pcg/bank.h"
 #include "pcg/format.h"
@@ -22,6 +29,8 @@ struct NamedText {
 
 // Every text the program prints.  Each one starts its own line and leaves
 // the cursor at its end.
+// The banner's "v1.0b" is the program's own, kept as users know it; the
+// release's version is set in CMakeLists.txt.
 static constexpr const char *usage_text[] = {
     "\n- Tavrelon v1.0b - --------------------------------------------------------",
     "\n\n\tThis utility changes the Bank assigned to Korg PCG synth files to the",

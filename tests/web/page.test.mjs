@@ -1,6 +1,7 @@
 // The page in a real, headless Chromium, as a user meets it: opened from
 // disk, files picked, a bank chosen, the changed copy downloaded.
-// TAVRELON_PAGE names the built page; TAVRELON_SCREENSHOT, if set, where to
+// TAVRELON_PAGE names the built page; TAVRELON_CHROMIUM the browser
+// (/usr/bin/chromium); TAVRELON_SCREENSHOT, if set, where to
 // save a picture of it for README.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -21,7 +22,7 @@ let scratch;
 before(async () => {
   scratch = mkdtempSync(join(tmpdir(), 'tavrelon-web-'));
   browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
+    executablePath: process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
   });
 });
