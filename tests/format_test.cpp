@@ -19,7 +19,8 @@ static void check(bool ok, const char *name) {
 static void make_header(unsigned char *bytes, std::size_t size,
                         const char *magic) {
   std::memset(bytes, 0x2A, size);
-  std::memcpy(bytes, magic, std::strlen(magic) < size ? std::strlen(magic) : size);
+  for (std::size_t i = 0; i < size && magic[i] != '\0'; ++i)
+    bytes[i] = static_cast<unsigned char>(magic[i]);
 }
 
 static void check_headers() {
