@@ -15,6 +15,7 @@ EMSCRIPTEN_KEEPALIVE unsigned char *header() { return header_buffer; }
 EMSCRIPTEN_KEEPALIVE std::size_t header_size() { return sizeof header_buffer; }
 EMSCRIPTEN_KEEPALIVE char *letter() { return letter_buffer; }
 EMSCRIPTEN_KEEPALIVE std::size_t letter_size() { return sizeof letter_buffer; }
+EMSCRIPTEN_KEEPALIVE std::size_t bank_offset() { return pcg_bank_offset; }
 
 // The bank byte of the size bytes in header_buffer, or -1 when they are not
 // the start of a PCG file.

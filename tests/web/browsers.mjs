@@ -1,0 +1,154 @@
+// The three engines the page is tested in, each behind the same few calls:
+// Chromium and Firefox through puppeteer-core (over CDP and WebDriver BiDi),
+// WebKitGTK, Safari's engine, through WebKitWebDriver's W3C WebDriver in an
+// Xvfb of its own.  TAVRELON_CHROMIUM and TAVRELON_FIREFOX name the browsers
+// (Debian's /usr/bin/chromium and /usr/bin/firefox-esr).
+//
+// A session is one fresh window on the page, and offers:
+//   evaluate(fn, ...args)  fn's result in the page (fn must not be async)
+//   pick(paths)            files chosen through the page's file input
+//   click(selector), select(selector, value)
+//   downloaded(name)       the bytes of a finished download, once it is there
+//   screenshot(path)       a picture of the window as a PNG file
+//   close()
+import { spawn } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export const until = async (what, check, seconds = 10) => {
+  for (const end = Date.now() + seconds * 1000; Date.now() < end; await sleep(50)) {
+    const value = await check();
+    if (value) return value;
+  }
+  throw new Error(`timed out waiting for ${what}`);
+};
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A finished download: there, and no partial file beside it.
+async function downloadedIn(folder, name) {
+  const path = join(folder, name);
+  await until(`the download ${name}`, () => existsSync(path) &&
+    !['.part', '.crdownload', '.download'].some((end) => existsSync(path + end)));
+  return readFileSync(path);
+}
+
+const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync'];
+
+// Chromium or Firefox: puppeteer's own page, for the cases that need more,
+// is session.page.
+async function puppeteerEngine(name, launch) {
+  const browser = await puppeteer.launch({ headless: true, ...launch });
+  return {
+    name,
+    async open(url, options = {}) {
+      const downloads = mkdtempSync(join(tmpdir(), 'tavrelon-downloads-'));
+      const context = await browser.createBrowserContext({ downloadBehavior: { policy: 'allow', downloadPath: downloads } });
+      const page = await context.newPage();
+      const requests = [];
+      page.on('request', (request) => requests.push(request.url()));
+      if (options.viewport) await page.setViewport(options.viewport);
+      if (options.beforeLoad) await page.evaluateOnNewDocument(options.beforeLoad);
+      await page.goto(url);
+      return {
+        page, requests,
+        evaluate: (fn, ...args) => page.evaluate(fn, ...args),
+        pick: async (paths) => (await page.$('#files')).uploadFile(...paths),
+        click: (selector) => page.click(selector),
+        select: (selector, value) => page.select(selector, value),
+        downloaded: (file) => downloadedIn(downloads, file),
+        screenshot: (path) => page.screenshot({ path, fullPage: true }),
+        async close() {
+          await context.close();
+          rmSync(downloads, { recursive: true, force: true });
+        },
+      };
+    },
+    close: () => browser.close(),
+  };
+}
+
+export const chromium = () => puppeteerEngine('Chromium', {
+  browser: 'chrome', executablePath: process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium', args: chromiumArgs,
+});
+export const firefox = () => puppeteerEngine('Firefox', {
+  browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
+});
+
+const freePort = () => new Promise((resolve) => {
+  const server = createServer().listen(0, '127.0.0.1', () => {
+    const { port } = server.address();
+    server.close(() => resolve(port));
+  });
+});
+
+// An X server on a display of its own choosing.
+function startXvfb() {
+  const xvfb = spawn('Xvfb', ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'],
+    { stdio: ['ignore', 'pipe', 'ignore'] });
+  return new Promise((resolve, reject) => {
+    xvfb.on('error', reject);
+    xvfb.stdout.once('data', (data) => resolve({ xvfb, display: `:${String(data).trim()}` }));
+  });
+}
+
+// WebKitGTK: MiniBrowser driven by WebKitWebDriver.  Its downloads go to the
+// XDG download folder, which a configuration folder of its own names.
+export async function webkit() {
+  const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-webkit-'));
+  const downloads = join(scratch, 'downloads');
+  mkdirSync(join(scratch, 'config'), { recursive: true });
+  writeFileSync(join(scratch, 'config', 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
+  const { xvfb, display } = await startXvfb();
+  const port = await freePort();
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
+    stdio: 'ignore',
+    env: { ...process.env, DISPLAY: display, HOME: scratch, XDG_CONFIG_HOME: join(scratch, 'config') },
+  });
+  const base = `http://127.0.0.1:${port}`;
+  const call = async (method, path, body) => {
+    const response = await fetch(base + path, {
+      method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body),
+    });
+    const { value } = await response.json();
+    if (!response.ok) throw new Error(`WebDriver ${method} ${path}: ${value.message}`);
+    return value;
+  };
+  await until('WebKitWebDriver', () => call('GET', '/status').then((s) => s.ready, () => false));
+  const capabilities = { alwaysMatch: { 'webkitgtk:browserOptions': { args: ['--automation'] } } };
+  return {
+    name: 'WebKitGTK',
+    async open(url) {
+      rmSync(downloads, { recursive: true, force: true });
+      mkdirSync(downloads);
+      const { sessionId } = await call('POST', '/session', { capabilities });
+      const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
+      const element = async (selector) => Object.values(
+        await session('POST', '/element', { using: 'css selector', value: selector }))[0];
+      const evaluate = (fn, ...args) => session('POST', '/execute/sync',
+        { script: `return (${fn}).apply(null, arguments);`, args });
+      await session('POST', '/url', { url });
+      return {
+        evaluate,
+        pick: async (paths) => session('POST', `/element/${await element('#files')}/value`, { text: paths.join('\n') }),
+        click: async (selector) => session('POST', `/element/${await element(selector)}/click`, {}),
+        select: (selector, value) => evaluate((s, v) => {
+          const choice = document.querySelector(s);
+          choice.value = v;
+          choice.dispatchEvent(new Event('change', { bubbles: true }));
+        }, selector, value),
+        downloaded: (file) => downloadedIn(downloads, file),
+        screenshot: async (path) => writeFileSync(path, Buffer.from(await session('GET', '/screenshot'), 'base64')),
+        close: () => call('DELETE', `/session/${sessionId}`),
+      };
+    },
+    async close() {
+      driver.kill();
+      xvfb.kill();
+      rmSync(scratch, { recursive: true, force: true });
+    },
+  };
+}
