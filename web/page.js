@@ -33,8 +33,8 @@ const inPlace = typeof window.showOpenFilePicker === 'function';
 
 // The files on show, each { file, handle, header, bank, row, copy }: handle
 // is the file's handle where the browser gave one, bank -1 for a file the
-// core refused, copy the URL of a changed copy on offer.  Every new pick,
-// bank or change starts a new generation; work of an older one is dropped.
+// core refused, copy the changed copy on offer.  Every new pick, bank or
+// change starts a new generation; work of an older one is dropped.
 let shown = [];
 let generation = 0;
 let changedTo = null; // the bank letter of the last change, while it shows
@@ -123,16 +123,18 @@ function setStatus(entry, text, refused = false) {
 
 function dropCopy(entry) {
   if (!entry.copy) return;
-  URL.revokeObjectURL(entry.copy);
+  URL.revokeObjectURL(entry.copy.url);
   entry.copy = null;
   entry.row.querySelector('a')?.remove();
 }
 
-function offerCopy(core, entry, file, header) {
+// The copy is the changed header followed by the rest of file, whose own
+// header was original.
+function offerCopy(core, entry, { file, original, header }) {
   const copy = new Blob([header, file.slice(header.length)], { type: 'application/octet-stream' });
-  entry.copy = URL.createObjectURL(copy);
+  entry.copy = { url: URL.createObjectURL(copy), file, original };
   const link = document.createElement('a');
-  link.href = entry.copy;
+  link.href = entry.copy.url;
   link.download = entry.file.name;
   const name = document.createElement('bdi');
   name.textContent = entry.file.name;
@@ -144,26 +146,25 @@ function offerCopy(core, entry, file, header) {
   entry.row.append(link);
 }
 
-// Hands a copy to the browser's downloads, unless the original can no
-// longer be read: the copy takes all but its header from it.
+// Hands a copy to the browser's downloads, unless the file it takes all but
+// its header from can no longer be read as it was.
 async function saveCopy(core, entry) {
-  const url = entry.copy;
-  const now = await currentFile(core, entry);
-  if (url !== entry.copy) return false;
-  if (!now) {
+  const { copy } = entry;
+  const now = await readHeader(core, copy.file);
+  if (copy !== entry.copy) return;
+  if (!now || !sameBytes(now, copy.original)) {
     dropCopy(entry);
     entry.outcome = 'unreadable';
     setStatus(entry, texts.unreadable, true);
     showSummary();
-    return false;
+    return;
   }
   const link = document.createElement('a');
-  link.href = url;
+  link.href = copy.url;
   link.download = entry.file.name;
   document.body.append(link);
   link.click();
   link.remove();
-  return true;
 }
 
 async function saveAllCopies(core) {
@@ -192,9 +193,8 @@ function showSummary() {
   }
   add(count('refused'), 'refused', 'refused');
   add(count('unreadable'), 'can no longer be read', 'can no longer be read');
-  summary.textContent = `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.`;
+  summary.textContent = parts.length ? `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.` : '';
   saveAllButton.hidden = !shown.some((entry) => entry.copy);
-  saveAllButton.disabled = false;
 }
 
 // Back to what the files hold now, with no changed copy on offer.
@@ -207,10 +207,12 @@ function showCurrentBanks(core) {
     setStatus(entry, entry.bank < 0 ? texts.notPcg : bankName(core, entry.bank), entry.bank < 0);
   }
   changeButton.disabled = !shown.some((entry) => entry.bank >= 0);
+  saveAllButton.disabled = false;
   showSummary();
 }
 
-// sources: { file, handle } for each file, handle null where there is none.
+// sources: { file, handle } for each file, handle null where there is none,
+// or a promise of them.
 async function showFiles(core, sources) {
   const mine = ++generation;
   for (const entry of shown) dropCopy(entry);
@@ -219,9 +221,10 @@ async function showFiles(core, sources) {
   summary.textContent = '';
   saveAllButton.hidden = true;
   changeButton.disabled = true;
-  const headers = await Promise.all(sources.map(({ file }) => readHeader(core, file)));
+  const picked = await Promise.resolve(sources).catch(() => []);
+  const headers = await Promise.all(picked.map(({ file }) => readHeader(core, file)));
   if (mine !== generation) return;
-  shown = sources.map(({ file, handle }, i) => {
+  shown = picked.map(({ file, handle }, i) => {
     const header = headers[i] ?? new Uint8Array(0);
     return { file, handle, header, bank: bankOf(core, header), row: addRow(file.name), copy: null };
   });
@@ -257,7 +260,7 @@ async function changeFile(core, entry, letter) {
   const change = patched(core, now.header, letter);
   if (!change) return { outcome: 'refused', text: texts.notPcg };
   const banks = `${bankName(core, bankOf(core, now.header))} → ${letter}`;
-  const copy = { outcome: 'copy', file: now.file, header: change.header };
+  const copy = { outcome: 'copy', file: now.file, original: now.header, header: change.header };
   if (!entry.handle) return { ...copy, text: `${banks}: ${texts.copy}` };
   const asking = () => setStatus(entry, `${banks}: ${texts.asking}`);
   if (!(await writeBankByte(core, entry.handle, change.bank, asking))) return { ...copy, text: `${banks}: ${texts.notAllowed}` };
@@ -276,7 +279,7 @@ async function changeBanks(core) {
     if (mine !== generation) return;
     entry.outcome = result.outcome;
     setStatus(entry, result.text, result.outcome === 'refused' || result.outcome === 'unreadable');
-    if (result.outcome === 'copy') offerCopy(core, entry, result.file, result.header);
+    if (result.outcome === 'copy') offerCopy(core, entry, result);
   }
   changeButton.disabled = false;
   changedTo = letter;
@@ -295,8 +298,7 @@ async function pickFiles(core) {
     if (error.name !== 'AbortError') picker.click(); // not closed by the user
     return;
   }
-  const files = await Promise.all(handles.map((handle) => handle.getFile()));
-  showFiles(core, files.map((file, i) => ({ file, handle: handles[i] })));
+  showFiles(core, Promise.all(handles.map(async (handle) => ({ file: await handle.getFile(), handle }))));
 }
 
 // A drop hands over handles where the browser can, each asked for while the
@@ -323,8 +325,7 @@ function acceptDrops(core) {
   document.addEventListener('dragleave', dragging(false));
   document.addEventListener('drop', (event) => {
     dragging(false)(event);
-    const files = droppedFiles(event.dataTransfer);
-    files.then((sources) => showFiles(core, sources));
+    showFiles(core, droppedFiles(event.dataTransfer));
   });
 }
 
