@@ -6,6 +6,8 @@
 //
 // A session is one fresh window on the page, and offers:
 //   evaluate(fn, ...args)  fn's result in the page (fn must not be async)
+// open(url, { beforeLoad }) runs beforeLoad, a function or [function, ...args],
+// in the page before its own script (Chromium and Firefox).
 //   pick(paths)            files chosen through the page's file input
 //   click(selector), select(selector, value)
 //   downloaded(name)       the bytes of a finished download, once it is there
@@ -51,7 +53,7 @@ async function puppeteerEngine(name, launch) {
       const requests = [];
       page.on('request', (request) => requests.push(request.url()));
       if (options.viewport) await page.setViewport(options.viewport);
-      if (options.beforeLoad) await page.evaluateOnNewDocument(options.beforeLoad);
+      if (options.beforeLoad) await page.evaluateOnNewDocument(...[options.beforeLoad].flat());
       await page.goto(url);
       return {
         page, requests,
