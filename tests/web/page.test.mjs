@@ -47,6 +47,9 @@ function view() {
     links: [...document.querySelectorAll('#results a')].map((link) => link.textContent),
   };
 }
+// The summary of a change once nothing is under way: work under way ends
+// in an ellipsis.
+const changed = (v) => v.summary.startsWith('Bank') && v.summary.endsWith('.');
 const shown = (session, what, check) => until(what, async () => {
   const now = await session.evaluate(view);
   return check(now) && now;
@@ -80,7 +83,7 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       rmSync(files[6]);
       await s.select('#bank', 'Z');
       await s.click('#change');
-      assert.deepEqual(await shown(s, 'the change', (v) => v.summary.startsWith('Bank')), {
+      assert.deepEqual(await shown(s, 'the change', changed), {
         summary: 'Bank Z: 3 copies to download, 3 refused, 1 can no longer be read.',
         rows: [...names.map((name) => `${name}: bank H → Z: ${copyReady}Download ${name}`), ...refused, `gone.pcg: ${unreadable}`],
         links: names.map((name) => `Download ${name}`),
@@ -168,7 +171,7 @@ describe('Chromium, with file handles and more', () => {
     for (const key of ['Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter']) await s.page.keyboard.press(key);
     const refusedRow = 'refused.pcg: bank A → D: not saved in the file, which this browser was not allowed to change; ' +
       'a changed copy is ready insteadDownload refused.pcg';
-    assert.deepEqual(await shown(s, 'the change', (v) => v.summary.startsWith('Bank')), {
+    assert.deepEqual(await shown(s, 'the change', changed), {
       summary: 'Bank D: 1 saved in its file, 1 copy to download.',
       rows: ['kept.pcg: bank A → D, saved in the file', refusedRow], links: ['Download refused.pcg'],
     });
@@ -208,7 +211,7 @@ describe('Chromium, with file handles and more', () => {
     await s.click('#change');
     // The browser asks the user, who is not there.
     const waiting = 'dropped.pcg: bank B → A: waiting for your permission to change the file\u2026';
-    assert.deepEqual((await shown(s, 'the question', (v) => v.rows[0] !== 'dropped.pcg: bank B')).rows, [waiting]);
+    assert.deepEqual((await shown(s, 'the question', (v) => v.rows[0].includes('waiting'))).rows, [waiting]);
 
     await s.pick([slow]);
     await s.pick([quick]);
@@ -217,7 +220,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('all copies in one go, none lost: a 100 MiB file read only in its header, ten more, one gone since the pick', async () => {
+  test('all copies in one go, none lost: a 100 MiB file never read whole into memory, ten more, one gone since the pick', async () => {
     const large = Buffer.alloc(100 * 1024 * 1024, 'PCG data \r\n');
     pcgBytes(4).copy(large);
     const names = Array.from({ length: 12 }, (_, i) => `patch ${i + 1}.pcg`);
@@ -227,7 +230,7 @@ describe('Chromium, with file handles and more', () => {
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
         window.sizesRead = [];
-        const readers = { Blob: ['arrayBuffer', 'text', 'stream', 'bytes'],
+        const readers = { Blob: ['arrayBuffer', 'text', 'bytes'],
           FileReader: ['readAsArrayBuffer', 'readAsText', 'readAsDataURL', 'readAsBinaryString'] };
         for (const [type, methods] of Object.entries(readers)) {
           for (const name of methods.filter((n) => window[type].prototype[n])) {

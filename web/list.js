@@ -1,0 +1,202 @@
+// The files on show and what became of each: what a pick, a new bank, a
+// change and a download do to them.  Each file is an entry { name, file,
+// handle, header, bank, row, outcome, from, to, copy }: header is its first
+// bytes as last known, bank their bank (-1 for no PCG file), copy the copy on
+// offer ({ name, source, header, changed }) or null.  Every pick, bank and
+// change starts a new round; what an older round has not done yet, it never
+// does.
+import { inTurns } from './pool.js';
+import { fileOf, readHeader, readHeaders } from './sources.js';
+import { askToWrite, download, downloadSpacing, intactCopy, needsAsking, writeBankByte } from './saving.js';
+import { bankName, clearRows, showAsking, showButtons, showEntry, showRows, showSummary } from './view.js';
+
+const writesAtOnce = 32;
+const checksAtOnce = 32;
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+export function fileList(core) {
+  let entries = [];
+  let round = 0;
+  let letter = ''; // the bank of the change on show, '' before one
+  let changing = false; // a change's questions and writes are under way
+  let savingAll = false;
+
+  const nameOf = (bank) => bankName(core.letterOf(bank), bank);
+  const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
+  const show = (entry) => showEntry(entry, saveCopy);
+  const showTotals = () => {
+    showSummary(entries, letter);
+    showButtons({ canChange: !changing && entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll });
+  };
+
+  // The files of a pick or a drop (sources, or a promise of them) in place
+  // of those on show.
+  async function showFiles(sources) {
+    const mine = ++round;
+    entries = [];
+    letter = '';
+    clearRows();
+    showButtons({ canChange: false, copies: false });
+    const picked = await Promise.resolve(sources).catch(() => []);
+    // The reads start in a task of their own, once the browser has handed
+    // over every file: that takes it a while with thousands.
+    await new Promise((resolve) => setTimeout(resolve));
+    const read = await readHeaders(picked, core.headerSize);
+    if (mine !== round) return;
+    const rows = showRows(read.map((source) => source.name));
+    entries = read.map((source, i) => ({
+      ...source, row: rows[i], bank: source.header ? core.bankOf(source.header) : -1,
+      outcome: source.header ? 'pcg' : 'unreadable', copy: null,
+    }));
+    showCurrentBanks();
+  }
+
+  // A new round: what the older ones have not done yet, they never do.
+  function newRound() {
+    round++;
+    letter = '';
+    changing = false;
+    for (const entry of entries) {
+      entry.copy = null;
+      if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
+      entry.from = nameOf(entry.bank);
+    }
+    return round;
+  }
+
+  // Back to what the files hold now, with no copy on offer.  A file found
+  // gone stays so until it is picked again.
+  function showCurrentBanks() {
+    newRound();
+    for (const entry of entries) show(entry);
+    showTotals();
+  }
+
+  // Every row shows its change at once: a copy is ready, or the file is
+  // being saved.  Then, in the background, each file without a handle is
+  // checked to be still readable and each with one is asked for and
+  // written, and the summary says how it all ended.
+  function changeBanks(newLetter) {
+    const mine = newRound();
+    letter = newLetter;
+    changing = true;
+    const targets = entries.filter(changeable);
+    for (const entry of targets) {
+      const change = core.patched(entry.header, letter);
+      entry.to = letter;
+      entry.changed = change;
+      entry.outcome = entry.handle ? 'saving' : 'copy';
+      entry.copy = entry.handle ? null : { name: entry.file.name, source: entry, header: entry.header, changed: change.header };
+      show(entry);
+    }
+    const inPlace = targets.filter((entry) => entry.handle);
+    const answers = inPlace.map((entry) => askToWrite(entry.handle));
+    showButtons({ canChange: false, copies: targets.some((e) => e.copy), saving: savingAll });
+    Promise.allSettled([
+      inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(mine, entry)),
+      ...inPlace.map((entry) => showAsking(mine, entry)),
+      inTurns(inPlace, writesAtOnce, (entry, i) => saveInPlace(mine, entry, answers[i])),
+    ]).then(() => {
+      if (mine !== round) return;
+      changing = false;
+      showTotals();
+    });
+  }
+
+  async function checkReadable(mine, entry) {
+    const now = await readHeader(entry.file, core.headerSize);
+    if (mine !== round || (now && now.every((byte, i) => byte === entry.header[i]))) return;
+    becomeGone(entry);
+  }
+
+  function becomeGone(entry) {
+    entry.outcome = 'gone';
+    entry.copy = null;
+    show(entry);
+  }
+
+  async function showAsking(mine, entry) {
+    if (await needsAsking(entry.handle) && mine === round && entry.outcome === 'saving') {
+      entry.outcome = 'asking';
+      show(entry);
+      showAsking(letter, entries.filter((e) => e.outcome === 'asking').length);
+    }
+  }
+
+  // Once the browser answers: the bank byte written into the file as it is
+  // now, provided it is still a PCG file and no newer round has begun.
+  async function saveInPlace(mine, entry, answer) {
+    const wanted = () => mine === round;
+    const said = await answer;
+    if (!wanted()) return;
+    const copy = { name: entry.file.name, source: entry, header: entry.header, changed: entry.changed.header };
+    if (said !== 'granted') {
+      entry.outcome = said === 'denied' ? 'notAllowed' : 'notAsked';
+      entry.copy = said === 'denied' ? copy : null;
+      show(entry);
+      return;
+    }
+    const file = await fileOf(entry);
+    const now = file && await readHeader(file, core.headerSize);
+    if (!wanted()) return;
+    const bank = now ? core.bankOf(now) : -1;
+    if (bank < 0) {
+      entry.bank = -1;
+      entry.outcome = now ? 'refused' : 'gone';
+      show(entry);
+      return;
+    }
+    entry.from = nameOf(bank);
+    const change = core.patched(now, letter);
+    const written = await writeBankByte(entry.handle, core.bankOffset, change.bank, wanted);
+    if (written === 'cancelled') return;
+    if (written === 'saved') {
+      entry.header = change.header;
+      entry.bank = change.bank;
+      entry.outcome = 'saved';
+    } else {
+      entry.outcome = 'writeFailed';
+      entry.copy = { ...copy, header: now, changed: change.header };
+    }
+    show(entry);
+  }
+
+  // Hands a copy to the browser's downloads, made now from its file if that
+  // is still what it was; true when it was handed over.
+  async function saveCopy(entry) {
+    const { copy } = entry;
+    if (!copy) return false;
+    const file = await fileOf(copy.source);
+    const blob = file && await intactCopy(file, copy.header, copy.changed);
+    if (copy !== entry.copy) return false;
+    if (!blob) {
+      becomeGone(entry);
+      showTotals();
+      return false;
+    }
+    download(blob, copy.name);
+    return true;
+  }
+
+  // Every copy on offer, one after another; a copy taken off the offer
+  // meanwhile is passed over.
+  async function saveAllCopies() {
+    const mine = round;
+    savingAll = true;
+    showTotals();
+    try {
+      let saved = false;
+      for (const entry of entries) {
+        if (!entry.copy) continue;
+        if (saved) await sleep(downloadSpacing);
+        if (mine !== round) return;
+        saved = (await saveCopy(entry)) || saved;
+      }
+    } finally {
+      savingAll = false;
+      showTotals();
+    }
+  }
+
+  return { showFiles, showCurrentBanks, changeBanks, saveAllCopies };
+}

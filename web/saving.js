@@ -1,0 +1,88 @@
+// How a change is saved: the bank byte written into the file itself through
+// its handle, or else a changed copy to download, made only when it is asked
+// for, from the file as it is then.
+// Between two downloads of a series: browsers drop downloads that a page
+// starts in a quick burst.
+export const downloadSpacing = 400;
+const readwrite = { mode: 'readwrite' };
+
+// Asks the browser for leave to write the file: 'granted', 'denied', or
+// 'not asked' when the browser would not ask.  A browser asks only while the
+// user's last click is fresh, so every file is asked for at once, before
+// anything else is awaited.
+export function askToWrite(handle) {
+  let answer;
+  try {
+    answer = handle.requestPermission(readwrite);
+  } catch (error) {
+    answer = Promise.reject(error);
+  }
+  return answer.then((state) => (state === 'granted' ? 'granted' : 'denied'),
+    (error) => (error?.name === 'SecurityError' ? 'not asked' : 'denied'));
+}
+
+// Whether the browser puts a question to the user before it lets the page
+// write the file.
+export async function needsAsking(handle) {
+  try {
+    return await handle.queryPermission(readwrite) !== 'granted';
+  } catch {
+    return true;
+  }
+}
+
+// Writes the bank byte alone into the file: 'saved', 'failed', or
+// 'cancelled' when wanted() says no once the file is open for writing.
+export async function writeBankByte(handle, offset, bank, wanted) {
+  let writable = null;
+  try {
+    writable = await handle.createWritable({ keepExistingData: true });
+    if (!wanted()) {
+      await writable.abort();
+      return 'cancelled';
+    }
+    await writable.write({ type: 'write', position: offset, data: new Uint8Array([bank]) });
+    await writable.close();
+    return 'saved';
+  } catch {
+    await writable?.abort().catch(() => {});
+    return 'failed';
+  }
+}
+
+function sameBytes(a, b) {
+  return a.length === b.length && a.every((byte, i) => byte === b[i]);
+}
+
+// The copy: the changed header followed by the rest of file, provided file
+// still holds what it held when original, its header, was read.  The whole
+// file is read through to see that, and then dropped: Firefox keeps the size
+// a picked file had at the pick but reads what it holds now, so a file that
+// grew since would give a copy cut at the old size.  Null when the file is
+// not what it was.
+export async function intactCopy(file, original, changed) {
+  try {
+    const reader = file.stream().getReader();
+    const start = new Uint8Array(original.length);
+    let size = 0;
+    for (let part = await reader.read(); !part.done; part = await reader.read()) {
+      if (size < start.length) start.set(part.value.subarray(0, start.length - size), size);
+      size += part.value.length;
+    }
+    if (size !== file.size || !sameBytes(start, original)) return null;
+    return new Blob([changed, file.slice(changed.length)], { type: 'application/octet-stream' });
+  } catch {
+    return null;
+  }
+}
+
+// Hands a copy to the browser's downloads.
+export function download(blob, name) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 60 * 1000);
+}
