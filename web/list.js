@@ -18,15 +18,16 @@ export function fileList(core) {
   let entries = [];
   let round = 0;
   let letter = ''; // the bank of the change on show, '' before one
-  let changing = false; // a change's questions and writes are under way
+  let changing = false; // a change's checks, questions and writes are under way
   let savingAll = false;
 
   const nameOf = (bank) => bankName(core.letterOf(bank), bank);
   const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
   const show = (entry) => showEntry(entry, saveCopy);
+  const showControls = () => showButtons({ canChange: entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll });
   const showTotals = () => {
     showSummary(entries, letter);
-    showButtons({ canChange: !changing && entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll });
+    showControls();
   };
 
   // The files of a pick or a drop (sources, or a promise of them) in place
@@ -76,7 +77,10 @@ export function fileList(core) {
   // being saved.  Then, in the background, each file without a handle is
   // checked to be still readable and each with one is asked for and
   // written, and the summary says how it all ended.
+  // A press while the change is under way (a double click) changes nothing;
+  // the button stays where it is for the keyboard.
   function changeBanks(newLetter) {
+    if (changing) return;
     const mine = newRound();
     letter = newLetter;
     changing = true;
@@ -86,16 +90,17 @@ export function fileList(core) {
       entry.to = letter;
       entry.changed = change;
       entry.outcome = entry.handle ? 'saving' : 'copy';
+      entry.answered = false;
       entry.copy = entry.handle ? null : { name: entry.file.name, source: entry, header: entry.header, changed: change.header };
       show(entry);
     }
     const inPlace = targets.filter((entry) => entry.handle);
     const answers = inPlace.map((entry) => askToWrite(entry.handle));
-    showButtons({ canChange: false, copies: targets.some((e) => e.copy), saving: savingAll });
+    showControls();
     Promise.allSettled([
       inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(mine, entry)),
-      ...inPlace.map((entry) => showAsking(mine, entry)),
-      inTurns(inPlace, writesAtOnce, (entry, i) => saveInPlace(mine, entry, answers[i])),
+      ...inPlace.map((entry) => showQuestion(mine, entry)),
+      inTurns(inPlace, writesAtOnce, (entry, i) => saveInPlace(mine, newLetter, entry, answers[i])),
     ]).then(() => {
       if (mine !== round) return;
       changing = false;
@@ -115,25 +120,34 @@ export function fileList(core) {
     show(entry);
   }
 
-  async function showAsking(mine, entry) {
-    if (await needsAsking(entry.handle) && mine === round && entry.outcome === 'saving') {
+  async function showQuestion(mine, entry) {
+    if (await needsAsking(entry.handle) && mine === round && !entry.answered) {
       entry.outcome = 'asking';
       show(entry);
-      showAsking(letter, entries.filter((e) => e.outcome === 'asking').length);
+      showQuestions();
     }
+  }
+
+  function showQuestions() {
+    const asking = entries.filter((e) => e.outcome === 'asking').length;
+    if (asking) showAsking(letter, asking);
   }
 
   // Once the browser answers: the bank byte written into the file as it is
   // now, provided it is still a PCG file and no newer round has begun.
-  async function saveInPlace(mine, entry, answer) {
+  async function saveInPlace(mine, bankLetter, entry, answer) {
     const wanted = () => mine === round;
     const said = await answer;
     if (!wanted()) return;
+    entry.answered = true;
+    entry.outcome = 'saving';
+    showQuestions();
     const copy = { name: entry.file.name, source: entry, header: entry.header, changed: entry.changed.header };
     if (said !== 'granted') {
       entry.outcome = said === 'denied' ? 'notAllowed' : 'notAsked';
       entry.copy = said === 'denied' ? copy : null;
       show(entry);
+      showControls();
       return;
     }
     const file = await fileOf(entry);
@@ -147,7 +161,7 @@ export function fileList(core) {
       return;
     }
     entry.from = nameOf(bank);
-    const change = core.patched(now, letter);
+    const change = core.patched(now, bankLetter);
     const written = await writeBankByte(entry.handle, core.bankOffset, change.bank, wanted);
     if (written === 'cancelled') return;
     if (written === 'saved') {
@@ -157,6 +171,7 @@ export function fileList(core) {
     } else {
       entry.outcome = 'writeFailed';
       entry.copy = { ...copy, header: now, changed: change.header };
+      showControls();
     }
     show(entry);
   }

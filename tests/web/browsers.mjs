@@ -136,7 +136,11 @@ export async function webkit() {
       return {
         evaluate,
         pick: async (paths) => session('POST', `/element/${await element('#files')}/value`, { text: paths.join('\n') }),
-        click: async (selector) => session('POST', `/element/${await element(selector)}/click`, {}),
+        // WebKitWebDriver cannot scroll to a row the page has not laid out yet.
+        click: async (selector) => {
+          await evaluate((sel) => document.querySelector(sel).scrollIntoView({ block: 'center' }), selector);
+          return session('POST', `/element/${await element(selector)}/click`, {});
+        },
         select: (selector, value) => evaluate((s, v) => {
           const choice = document.querySelector(s);
           choice.value = v;
