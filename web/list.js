@@ -1,21 +1,25 @@
 // The files on show and what became of each: what a pick, a new bank, a
 // change and a download do to them.  Each file is an entry { name, file,
-// handle, header, bank, row, outcome, from, to, copy }: header is its first
-// bytes as last known, bank their bank (-1 for no PCG file), copy the copy on
-// offer ({ name, source, header, changed }) or null.  Every pick, bank and
-// change starts a new round; what an older round has not done yet, it never
-// does.
+// handle, root, header, bank, row, outcome, from, to, copy }: header is its
+// first bytes as last known, bank their bank (-1 for no PCG file), copy the
+// copy on offer ({ name, source, header, changed }) or null.  Every pick,
+// bank and change starts a new round; what an older round has not done yet,
+// it never does.
 import { inTurns } from './pool.js';
 import { fileOf, readHeader, readHeaders } from './sources.js';
 import { askToWrite, download, downloadSpacing, intactCopy, needsAsking, writeBankByte } from './saving.js';
-import { bankName, clearRows, showAsking, showButtons, showEntry, showRows, showSummary } from './view.js';
+import {
+  bankName, clearRows, showAsking, showButtons, showEntry, showProgress, showRows, showSummary,
+} from './view.js';
 
 const writesAtOnce = 32;
 const checksAtOnce = 32;
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const sameBytes = (a, b) => a.length === b.length && a.every((byte, i) => byte === b[i]);
 
 export function fileList(core) {
   let entries = [];
+  let others = 0; // files of a folder that are no PCG files
   let round = 0;
   let letter = ''; // the bank of the change on show, '' before one
   let changing = false; // a change's checks, questions and writes are under way
@@ -24,31 +28,49 @@ export function fileList(core) {
   const nameOf = (bank) => bankName(core.letterOf(bank), bank);
   const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
   const show = (entry) => showEntry(entry, saveCopy);
-  const showControls = () => showButtons({ canChange: entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll });
+  const showControls = () => showButtons({
+    canChange: entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll,
+  });
   const showTotals = () => {
-    showSummary(entries, letter);
+    showSummary(entries, letter, others);
     showControls();
   };
+  // Counts long work up in the summary once it has taken a second.
+  const counter = (mine, doing, total) => {
+    const start = performance.now();
+    let last = 0;
+    return (done) => {
+      const now = performance.now();
+      if (mine !== round || now - start < 1000 || now - last < 250) return;
+      last = now;
+      showProgress(doing, done, total);
+    };
+  };
 
-  // The files of a pick or a drop (sources, or a promise of them) in place
-  // of those on show.
-  async function showFiles(sources) {
+  // The files of a pick, a folder or a drop in place of those on show:
+  // picking(seen) gives the pick, or a promise of it, and tells seen how many
+  // files it has gone through so far.
+  async function showFiles(picking) {
     const mine = ++round;
     entries = [];
+    others = 0;
     letter = '';
     clearRows();
     showButtons({ canChange: false, copies: false });
-    const picked = await Promise.resolve(sources).catch(() => []);
+    const picked = await Promise.resolve(picking(counter(mine, 'Looking through the folder'))).catch(() => null);
     // The reads start in a task of their own, once the browser has handed
     // over every file: that takes it a while with thousands.
-    await new Promise((resolve) => setTimeout(resolve));
-    const read = await readHeaders(picked, core.headerSize);
+    await sleep(0);
+    if (mine !== round) return;
+    const sources = picked?.sources ?? [];
+    const read = await readHeaders(sources, core.headerSize, counter(mine, 'Reading', sources.length));
     if (mine !== round) return;
     const rows = showRows(read.map((source) => source.name));
     entries = read.map((source, i) => ({
       ...source, row: rows[i], bank: source.header ? core.bankOf(source.header) : -1,
-      outcome: source.header ? 'pcg' : 'unreadable', copy: null,
+      outcome: source.header ? 'pcg' : 'unreadable', copy: null, savedAs: '',
     }));
+    others = picked?.others ?? 0;
     showCurrentBanks();
   }
 
@@ -69,38 +91,60 @@ export function fileList(core) {
   // gone stays so until it is picked again.
   function showCurrentBanks() {
     newRound();
-    for (const entry of entries) show(entry);
+    for (const entry of entries) {
+      entry.savedAs = '';
+      show(entry);
+    }
     showTotals();
   }
 
   // Every row shows its change at once: a copy is ready, or the file is
-  // being saved.  Then, in the background, each file without a handle is
-  // checked to be still readable and each with one is asked for and
-  // written, and the summary says how it all ended.
-  // A press while the change is under way (a double click) changes nothing;
-  // the button stays where it is for the keyboard.
+  // being saved.  Then each file without a handle is checked to be still
+  // readable, and each with one is asked for (once for a whole folder) and
+  // written, and the summary says how it all ended.  A file already saved
+  // in this bank is left as it is, so that pressing again asks for the
+  // files still left.  A press while all that is under way (a double click)
+  // changes nothing; the button stays where it is for the keyboard.
   function changeBanks(newLetter) {
     if (changing) return;
     const mine = newRound();
     letter = newLetter;
     changing = true;
-    const targets = entries.filter(changeable);
-    for (const entry of targets) {
+    const targets = [];
+    for (const entry of entries.filter(changeable)) {
       const change = core.patched(entry.header, letter);
+      if (entry.savedAs === letter) {
+        entry.outcome = 'saved';
+        entry.from = entry.savedFrom;
+      } else {
+        targets.push(entry);
+        entry.outcome = entry.handle ? 'saving' : 'copy';
+        entry.answered = false;
+        entry.copy = entry.handle ? null : { name: entry.file.name, source: entry, header: entry.header, changed: change.header };
+      }
       entry.to = letter;
       entry.changed = change;
-      entry.outcome = entry.handle ? 'saving' : 'copy';
-      entry.answered = false;
-      entry.copy = entry.handle ? null : { name: entry.file.name, source: entry, header: entry.header, changed: change.header };
       show(entry);
     }
+    // Every question now, while the click is fresh: one for each folder,
+    // one for each file of no folder.
     const inPlace = targets.filter((entry) => entry.handle);
-    const answers = inPlace.map((entry) => askToWrite(entry.handle));
+    const questions = new Map();
+    const answers = inPlace.map((entry) => {
+      const asked = entry.root ?? entry.handle;
+      if (!questions.has(asked)) questions.set(asked, askToWrite(asked));
+      return questions.get(asked);
+    });
     showControls();
+    const saved = counter(mine, 'Saving', inPlace.length);
+    let done = 0;
     Promise.allSettled([
       inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(mine, entry)),
       ...inPlace.map((entry) => showQuestion(mine, entry)),
-      inTurns(inPlace, writesAtOnce, (entry, i) => saveInPlace(mine, newLetter, entry, answers[i])),
+      inTurns(inPlace, writesAtOnce, async (entry, i) => {
+        await saveInPlace(mine, newLetter, entry, answers[i]);
+        if (!entries.some((e) => e.outcome === 'asking')) saved(++done);
+      }),
     ]).then(() => {
       if (mine !== round) return;
       changing = false;
@@ -110,8 +154,7 @@ export function fileList(core) {
 
   async function checkReadable(mine, entry) {
     const now = await readHeader(entry.file, core.headerSize);
-    if (mine !== round || (now && now.every((byte, i) => byte === entry.header[i]))) return;
-    becomeGone(entry);
+    if (mine === round && !(now && sameBytes(now, entry.header))) becomeGone(entry);
   }
 
   function becomeGone(entry) {
@@ -121,7 +164,7 @@ export function fileList(core) {
   }
 
   async function showQuestion(mine, entry) {
-    if (await needsAsking(entry.handle) && mine === round && !entry.answered) {
+    if (await needsAsking(entry.root ?? entry.handle) && mine === round && !entry.answered) {
       entry.outcome = 'asking';
       show(entry);
       showQuestions();
@@ -165,9 +208,7 @@ export function fileList(core) {
     const written = await writeBankByte(entry.handle, core.bankOffset, change.bank, wanted);
     if (written === 'cancelled') return;
     if (written === 'saved') {
-      entry.header = change.header;
-      entry.bank = change.bank;
-      entry.outcome = 'saved';
+      Object.assign(entry, { header: change.header, bank: change.bank, outcome: 'saved', savedAs: bankLetter, savedFrom: entry.from });
     } else {
       entry.outcome = 'writeFailed';
       entry.copy = { ...copy, header: now, changed: change.header };
@@ -198,7 +239,7 @@ export function fileList(core) {
   async function saveAllCopies() {
     const mine = round;
     savingAll = true;
-    showTotals();
+    showControls();
     try {
       let saved = false;
       for (const entry of entries) {
@@ -209,7 +250,7 @@ export function fileList(core) {
       }
     } finally {
       savingAll = false;
-      showTotals();
+      showControls();
     }
   }
 

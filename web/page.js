@@ -1,13 +1,30 @@
 // Tavrelon in a browser: the controls, wired to the steps.  The rules of
-// the PCG format run in the core (core.js); files come from sources.js;
-// list.js keeps the files on show and what became of them, saved as
-// saving.js saves and shown as view.js shows.
+// the PCG format run in the core (core.js); files and folders come from
+// sources.js; list.js keeps the files on show and what became of them,
+// saved as saving.js saves and shown as view.js shows.
 import { loadCore } from './core.js';
 import { fileList } from './list.js';
-import { handlesGiven, pickHandles, takeDrop, takeInput } from './sources.js';
+import { folderFiles, foldersGiven, handlesGiven, pickFolderHandle, pickHandles, takeDrop, takeInput } from './sources.js';
 import { showBanks, showInPlace, showStartError } from './view.js';
 
 const control = (id) => document.getElementById(id);
+
+// A button that opens the system's picker where the browser has one that
+// gives handles, else the page's own input, as it does when the picker
+// cannot open here.
+function pickWith(button, input, given, pick) {
+  button.addEventListener('click', async () => {
+    if (!given) {
+      input.click();
+      return;
+    }
+    try {
+      await pick();
+    } catch {
+      input.click();
+    }
+  });
+}
 
 function acceptDrops(list) {
   const dragging = (on) => (event) => {
@@ -18,7 +35,7 @@ function acceptDrops(list) {
   document.addEventListener('dragleave', dragging(false));
   document.addEventListener('drop', (event) => {
     dragging(false)(event);
-    list.showFiles(takeDrop(event.dataTransfer));
+    list.showFiles((seen) => takeDrop(event.dataTransfer, seen));
   });
 }
 
@@ -29,20 +46,20 @@ async function start() {
   showBanks(letters);
   if (handlesGiven) showInPlace();
   const list = fileList(core);
-  const input = control('files');
-  control('pick').addEventListener('click', async () => {
-    if (!handlesGiven) {
-      input.click();
-      return;
-    }
-    try {
-      const picked = await pickHandles();
-      if (picked) list.showFiles(picked);
-    } catch {
-      input.click(); // the picker cannot open here
-    }
+  pickWith(control('pick'), control('files'), handlesGiven, async () => {
+    const picked = await pickHandles();
+    if (picked) list.showFiles(() => picked);
   });
-  input.addEventListener('change', () => list.showFiles(takeInput(input)));
+  pickWith(control('pick-folder'), control('folder'), foldersGiven, async () => {
+    const folder = await pickFolderHandle();
+    if (folder) list.showFiles((seen) => folderFiles(folder, seen));
+  });
+  for (const input of [control('files'), control('folder')]) {
+    input.addEventListener('change', () => {
+      const picked = takeInput(input);
+      list.showFiles(() => picked);
+    });
+  }
   control('bank').addEventListener('change', () => list.showCurrentBanks());
   control('change').addEventListener('click', () => list.changeBanks(control('bank').value));
   control('save-all').addEventListener('click', () => list.saveAllCopies());

@@ -100,8 +100,9 @@ export function showEntry(entry, download) {
 }
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
-// letter the bank of the change on show, '' before one.
-export function showSummary(entries, letter) {
+// letter the bank of the change on show, '' before one; before one it also
+// counts the other files of a folder, which have no row.
+export function showSummary(entries, letter, others) {
   const counts = {};
   for (const entry of entries) {
     const key = entry.copy ? 'copy' : entry.outcome;
@@ -112,18 +113,30 @@ export function showSummary(entries, letter) {
     const n = outcomes.reduce((sum, outcome) => sum + (counts[outcome] ?? 0), 0);
     if (n) parts.push(`${counted(n)} ${n === 1 ? one : many}`);
   }
+  if (!letter && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
+  if (!letter && !entries.length && others) parts.unshift('No PCG files');
   summary.textContent = parts.length ? `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.` : '';
+  bringIntoView();
+}
+
+// The summary on a phone is often off the screen once the rows have come.
+function bringIntoView() {
+  const { top, bottom } = summary.getBoundingClientRect();
+  if (summary.textContent && (top < 0 || bottom > window.innerHeight)) summary.scrollIntoView({ block: 'nearest' });
 }
 
 // The summary while the browser asks the user: it ends, as every summary
 // of work under way does, with an ellipsis.
 export function showAsking(letter, n) {
   summary.textContent = `Bank ${letter}: waiting for your permission to change ${counted(n)} ${n === 1 ? 'file' : 'files'}…`;
+  bringIntoView();
 }
 
-// The summary while long work goes on: "Reading 2,300 of 10,000 files…".
+// The summary while long work goes on: "Reading 2,300 of 10,000 files…", or
+// with no total "Looking through the folder: 2,300 files so far…".
 export function showProgress(doing, done, total) {
-  summary.textContent = `${doing} ${counted(done)} of ${counted(total)} files…`;
+  summary.textContent = total === undefined ? `${doing}: ${counted(done)} files so far…`
+    : `${doing} ${counted(done)} of ${counted(total)} files…`;
 }
 
 export function clearRows() {

@@ -204,7 +204,7 @@ describe('Chromium, with file handles and more', () => {
       summary: '4 PCG files, 1 cannot be read.', links: [],
       rows: ['kept.pcg: bank A', 'refused.pcg: bank A', 'broken.pcg: bank A', 'late.pcg: bank A', unreadableRow],
     });
-    for (const key of ['Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter']) await s.page.keyboard.press(key);
+    for (const key of ['Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter']) await s.page.keyboard.press(key);
     const copyRows = [
       'refused.pcg: bank A → D: not saved in the file, which this browser was not allowed to change; a changed copy is ready insteadDownload refused.pcg',
       'broken.pcg: bank A → D: not saved: the file could not be written; a changed copy is ready insteadDownload broken.pcg'];
