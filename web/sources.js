@@ -16,6 +16,8 @@ const readsAtOnce = 64;
 // and a folder of samples may hold thousands of large files that are not.
 const isPcgName = (name) => /\.pcg$/i.test(name);
 const filesOnly = (sources) => ({ sources, others: 0 });
+// A folder's files in the order of their paths, which a folder does not keep.
+const byPath = (sources) => sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
 
 // The picker's answer, or null when the user closed it.
 async function unlessClosed(picker) {
@@ -46,7 +48,7 @@ export function takeInput(input) {
   if (!input.webkitdirectory) return filesOnly(files.map((file) => ({ name: file.name, file, handle: null, root: null })));
   const pcg = files.filter((file) => isPcgName(file.name));
   return {
-    sources: pcg.map((file) => ({ name: file.webkitRelativePath.replace(/^[^/]*\//, ''), file, handle: null, root: null })),
+    sources: byPath(pcg.map((file) => ({ name: file.webkitRelativePath.replace(/^[^/]*\//, ''), file, handle: null, root: null }))),
     others: files.length - pcg.length,
   };
 }
@@ -89,6 +91,7 @@ async function walkEntry(folder, path, found, seen) {
 export async function folderFiles(folder, seen) {
   const found = { sources: [], others: 0 };
   await walkHandle(folder, folder, '', found, seen);
+  byPath(found.sources);
   return found;
 }
 
@@ -107,13 +110,12 @@ export function takeDrop(transfer, seen) {
     const found = { sources: [], others: 0 };
     for (const [i, file] of files.entries()) {
       const handle = await handles[i];
-      if (handle?.kind === 'directory') {
-        await walkHandle(handle, handle, prefix(handle.name), found, seen);
-      } else if (entries[i]?.isDirectory) {
-        await walkEntry(entries[i], prefix(entries[i].name), found, seen);
-      } else if (file) {
-        found.sources.push({ name: file.name, file, handle, root: null });
-      }
+      const folder = { sources: [], others: 0 };
+      if (handle?.kind === 'directory') await walkHandle(handle, handle, prefix(handle.name), folder, seen);
+      else if (entries[i]?.isDirectory) await walkEntry(entries[i], prefix(entries[i].name), folder, seen);
+      else if (file) folder.sources.push({ name: file.name, file, handle, root: null });
+      found.sources.push(...byPath(folder.sources));
+      found.others += folder.others;
     }
     return found;
   })();

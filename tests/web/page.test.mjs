@@ -63,7 +63,7 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
     before(async () => { engine = await startEngine(); });
     after(() => engine?.close());
 
-    test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy that differs in byte 51 alone, none of a file that grew', async () => {
+    test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy that differs in byte 51 alone, none of a file that grew; a folder\'s PCG files by their paths', async () => {
       const names = ['Dvořák ギター.pcg', '<img src=x onerror=alert(1)>.pcg', '\u202Esdap.pcg'];
       const good = pcgBytes(7);
       const files = makeFiles({
@@ -99,6 +99,25 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
         summary: 'Bank Z: 3 copies to download, 3 refused, 2 can no longer be read.',
         rows: [...rows, `grown.pcg: ${unreadable}`], links: names.map((name) => `Download ${name}`),
       });
+      // A folder through the folder input, as Firefox and Safari hand one
+      // over: its files with their paths.  No driver but Chromium's hands a
+      // folder to it, so the files are made in the page.
+      const tree = { 'My set/Guitar set/GUITAR.PCG': pcgBytes(0), 'My set/Guitar set/samples/1.wav': good.subarray(0, 60),
+        'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
+      await s.evaluate((files) => {
+        const input = document.getElementById('folder');
+        Object.defineProperty(input, 'files', { configurable: true, value: Object.entries(files).map(([path, bytes]) => Object.defineProperty(
+          new File([new Uint8Array(bytes)], path.split('/').at(-1)), 'webkitRelativePath', { value: path })) });
+        input.dispatchEvent(new Event('change'));
+      }, Object.fromEntries(Object.entries(tree).map(([path, bytes]) => [path, [...bytes]])));
+      assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 2), {
+        summary: '1 PCG file, 1 refused, 2 other files.', rows: ['Guitar set/GUITAR.PCG: bank A', `Keys/KEYS.pcg: ${notPcg}`], links: [],
+      });
+      await s.select('#bank', 'C');
+      await s.click('#change');
+      assert.equal((await shown(s, 'the folder changed', changed)).summary, 'Bank C: 1 copy to download, 1 refused.');
+      await s.click('#results a');
+      assert.deepEqual(await s.downloaded('GUITAR.PCG'), withBank(pcgBytes(0), 2));
       const asked = [...(s.requests ?? []), ...await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))];
       assert.deepEqual(asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
       await s.close();
@@ -142,94 +161,138 @@ describe('Chromium, with file handles and more', () => {
     }
   });
 
-  test('by keyboard alone, from a web server, as a browser asks: saved in place one byte at a time; a refusal and a failed write offer copies; a newer bank cancels what is not yet written', async (t) => {
+  test('by keyboard alone, from a web server, as a browser asks: every question at once; saved in place one byte at a time; a refusal and a failed write offer copies; a newer bank cancels what is not yet written; pressing again asks for the files left; a folder asked for once', async (t) => {
     const original = pcgBytes(0);
     const server = createServer((request, response) => response.end(readFileSync(pageFile))).listen(0, '127.0.0.1');
     t.after(() => server.close());
     await new Promise((resolve) => server.once('listening', resolve));
     const s = await engine.open(`http://127.0.0.1:${server.address().port}/`);
-    // Files of the origin's own file system stand in for the system's picker.
-    // Their questions are put as a browser puts them: only while the user's
-    // last action is fresh, each answered a while after the one before (late
-    // after 2 s).  refused is refused, broken cannot be written, vanished
-    // cannot be read.  Every write is recorded.
+    // Files of the origin's own file system stand in for the system's pickers.
+    // Questions are put as a browser puts them: only within a second of the
+    // user's last action, each answered a while after the one before (late
+    // 2 s after).  refused is refused, broken cannot be written, vanished
+    // cannot be read.  Every question and every write is recorded.
     await s.page.evaluate(async (bytes) => {
       const root = await navigator.storage.getDirectory();
-      const handles = [];
-      for (const name of ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg']) {
-        const handle = await root.getFileHandle(name, { create: true });
+      const make = async (folder, path) => {
+        const names = path.split('/');
+        for (const name of names.slice(0, -1)) folder = await folder.getDirectoryHandle(name, { create: true });
+        const handle = await folder.getFileHandle(names.at(-1), { create: true });
         const writable = await handle.createWritable();
         await writable.write(new Uint8Array(bytes));
         await writable.close();
-        handles.push(handle);
-      }
+        return handle;
+      };
+      const handles = [];
+      for (const name of ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg']) handles.push(await make(root, name));
       handles[4].getFile = () => Promise.reject(new DOMException('gone', 'NotFoundError'));
+      const set = await root.getDirectoryHandle('My set', { create: true });
+      for (const path of ['Guitar set/GUITAR.PCG', 'Guitar set/samples/1.wav', 'Keys/KEYS.pcg', 'readme.txt']) await make(set, path);
+      let lastAction = -Infinity;
+      for (const type of ['keydown', 'mousedown']) addEventListener(type, () => { lastAction = performance.now(); }, true);
       let previous = Promise.resolve();
-      window.answered = [];
-      for (const handle of handles) {
+      window.questions = [];
+      for (const handle of [...handles, set]) {
+        handle.granted = handle === set;
         handle.queryPermission = async () => (handle.granted ? 'granted' : 'prompt');
         handle.requestPermission = async () => {
+          window.questions.push(handle.name);
           if (handle.granted) return 'granted';
-          if (!navigator.userActivation.isActive) throw new DOMException('User activation is required', 'SecurityError');
-          const wait = handle.name === 'late.pcg' ? 2000 : 200;
+          if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) {
+            throw new DOMException('User activation is required', 'SecurityError');
+          }
+          const wait = handle.name === 'late.pcg' ? 2000 : 400;
           previous = previous.then(() => new Promise((resolve) => setTimeout(resolve, wait))).then(() => {
             handle.granted = handle.name !== 'refused.pcg';
-            window.answered.push(handle.name);
+            window.questions.push(`${handle.name} answered`);
             return handle.granted ? 'granted' : 'denied';
           });
           return previous;
         };
       }
+      FileSystemFileHandle.prototype.requestPermission = function () {
+        window.questions.push(this.name);
+        return Promise.resolve('granted');
+      };
       window.pickerOptions = [];
       window.showOpenFilePicker = async (options) => window.pickerOptions.push(options) && handles;
+      window.showDirectoryPicker = async (options) => window.pickerOptions.push(options) && set;
       window.writes = [];
       const { createWritable } = FileSystemFileHandle.prototype;
-      FileSystemFileHandle.prototype.createWritable = function (options) {
-        if (this.name === 'broken.pcg') return Promise.reject(new DOMException('disk full', 'QuotaExceededError'));
-        window.writes.push(options);
-        return createWritable.call(this, options);
+      FileSystemFileHandle.prototype.createWritable = async function (options) {
+        if (this.name === 'broken.pcg') throw new DOMException('disk full', 'QuotaExceededError');
+        window.writes.push(`${this.name} ${JSON.stringify(options)}`);
+        return Object.assign(await createWritable.call(this, options), { fileName: this.name });
       };
       const { write } = FileSystemWritableFileStream.prototype;
       FileSystemWritableFileStream.prototype.write = function (data) {
-        window.writes.push({ ...data, data: [...data.data] });
+        window.writes.push(`${this.fileName} ${JSON.stringify({ ...data, data: [...data.data] })}`);
         return write.call(this, data);
       };
     }, [...original]);
+    const written = (name, bank) => [`${name} {"keepExistingData":true}`, `${name} {"type":"write","position":51,"data":[${bank}]}`];
+    const state = () => s.page.evaluate(async () => {
+      const root = await navigator.storage.getDirectory();
+      const read = async (name) => new Uint8Array(await (await (await root.getFileHandle(name)).getFile()).arrayBuffer())[51];
+      return { kept: await read('kept.pcg'), late: await read('late.pcg'), questions: window.questions.splice(0), writes: window.writes.splice(0).sort() };
+    });
     await s.page.keyboard.press('Tab');
     assert.deepEqual(await s.evaluate(() => [document.activeElement.id, getComputedStyle(document.activeElement).outlineStyle,
       getComputedStyle(document.activeElement).outlineWidth]), ['pick', 'solid', '3px']);
     await s.page.keyboard.press('Space');
     const unreadableRow = 'vanished.pcg: Cannot be read: it is a folder, or it was moved or deleted before it could be read.';
-    assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
+    const rows = (kept, others) => ({
       summary: '4 PCG files, 1 cannot be read.', links: [],
-      rows: ['kept.pcg: bank A', 'refused.pcg: bank A', 'broken.pcg: bank A', 'late.pcg: bank A', unreadableRow],
+      rows: [`kept.pcg: bank ${kept}`, ...['refused', 'broken', 'late'].map((name) => `${name}.pcg: bank ${others}`), unreadableRow],
     });
+    assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), rows('A', 'A'));
     for (const key of ['Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter']) await s.page.keyboard.press(key);
-    const copyRows = [
-      'refused.pcg: bank A → D: not saved in the file, which this browser was not allowed to change; a changed copy is ready insteadDownload refused.pcg',
-      'broken.pcg: bank A → D: not saved: the file could not be written; a changed copy is ready insteadDownload broken.pcg'];
+    const notAllowed = 'not saved in the file, which this browser was not allowed to change; a changed copy is ready instead';
+    const notWritten = 'not saved: the file could not be written; a changed copy is ready instead';
     assert.deepEqual(await shown(s, 'the questions', (v) => v.links.length === 2), {
       summary: 'Bank D: waiting for your permission to change 1 file\u2026', links: ['Download refused.pcg', 'Download broken.pcg'],
-      rows: ['kept.pcg: bank A → D, saved in the file', ...copyRows, 'late.pcg: bank A → D: waiting for your permission to change the file\u2026', unreadableRow],
+      rows: ['kept.pcg: bank A → D, saved in the file', `refused.pcg: bank A → D: ${notAllowed}Download refused.pcg`,
+        `broken.pcg: bank A → D: ${notWritten}Download broken.pcg`, 'late.pcg: bank A → D: waiting for your permission to change the file\u2026', unreadableRow],
     });
     for (const key of ['Tab', 'Tab', 'Enter']) await s.page.keyboard.press(key);
     assert.deepEqual(await s.downloaded('refused.pcg'), withBank(original, 3));
     // Another bank while the browser still asks for late: once allowed, it
     // is not written.  kept now holds bank D.
     await s.select('#bank', 'E');
-    await until('the answer for late', () => s.evaluate(() => window.answered.includes('late.pcg')));
+    await until('the answer for late', () => s.evaluate(() => window.questions.includes('late.pcg answered')));
     await new Promise((resolve) => setTimeout(resolve, 300));
-    const files = await s.page.evaluate(async () => {
-      const root = await navigator.storage.getDirectory();
-      const read = async (name) => [...new Uint8Array(await (await (await root.getFileHandle(name)).getFile()).arrayBuffer())];
-      return [await read('kept.pcg'), await read('late.pcg'), window.writes, window.pickerOptions];
+    assert.deepEqual(await state(), { kept: 3, late: 0, writes: written('kept.pcg', 3), questions: ['kept.pcg', 'refused.pcg', 'broken.pcg',
+      'late.pcg', 'kept.pcg answered', 'refused.pcg answered', 'broken.pcg answered', 'late.pcg answered'] });
+    assert.deepEqual(await s.evaluate(view), rows('D', 'A'));
+    assert.deepEqual(await s.evaluate(() => window.pickerOptions), [{ multiple: true }]);
+    // Pressed with no fresh action of the user's, the browser will not ask
+    // for refused; pressed again by the user, only refused is asked for.
+    await s.evaluate(() => document.getElementById('change').click());
+    const notAsked = 'refused.pcg: bank A → E: not saved: the browser did not let this page ask to change the file; press “Change bank” again';
+    const afterE = ['kept.pcg: bank D → E, saved in the file', notAsked, `broken.pcg: bank A → E: ${notWritten}Download broken.pcg`,
+      'late.pcg: bank A → E, saved in the file', unreadableRow];
+    assert.deepEqual(await shown(s, 'the change to E', changed), {
+      summary: 'Bank E: 2 saved in their files, 1 copy to download, 1 not saved yet: press “Change bank” again, 1 cannot be read.',
+      rows: afterE, links: ['Download broken.pcg'],
     });
-    assert.deepEqual(files, [[...withBank(original, 3)], [...original],
-      [{ keepExistingData: true }, { type: 'write', position: 51, data: [3] }], [{ multiple: true }]]);
-    assert.deepEqual(await s.evaluate(view), {
-      summary: '4 PCG files, 1 cannot be read.', links: [],
-      rows: ['kept.pcg: bank D', 'refused.pcg: bank A', 'broken.pcg: bank A', 'late.pcg: bank A', unreadableRow],
+    await s.page.focus('#change');
+    await s.page.keyboard.press('Enter');
+    assert.deepEqual(await shown(s, 'the change again', (v) => changed(v) && !v.summary.includes('yet')), {
+      summary: 'Bank E: 2 saved in their files, 2 copies to download, 1 cannot be read.',
+      rows: afterE.with(1, `refused.pcg: bank A → E: ${notAllowed}Download refused.pcg`), links: ['Download refused.pcg', 'Download broken.pcg'],
     });
+    assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
+      questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
+    // A folder, asked for once to read and write: its PCG files by their
+    // path inside it, the other files counted.
+    await s.click('#pick-folder');
+    assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 2), {
+      summary: '2 PCG files, 2 other files.', links: [], rows: ['Guitar set/GUITAR.PCG: bank A', 'Keys/KEYS.pcg: bank A'],
+    });
+    await s.click('#change');
+    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Bank E: 2 saved in their files.');
+    assert.deepEqual((await state()).questions, ['My set']);
+    assert.deepEqual(await s.evaluate(() => window.pickerOptions.at(-1)), { mode: 'readwrite' });
     await s.close();
   });
 
@@ -284,7 +347,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('a real drop hands over files together, to change in place; a slow first pick never lands over a quicker second', async () => {
+  test('a real drop hands over a file and a folder together, to change in place; a slow first pick never lands over a quicker second', async () => {
     // Reads of files whose names start with "slow" take a second, as from a
     // slow network drive.
     const s = await engine.open(pageUrl, {
@@ -299,18 +362,25 @@ describe('Chromium, with file handles and more', () => {
         };
       },
     });
-    const [dropped, also, slow, quick] = makeFiles({ 'dropped.pcg': pcgBytes(1), 'also.pcg': pcgBytes(4), 'slow.pcg': pcgBytes(0), 'quick.pcg': pcgBytes(2) });
-    const drag = { items: [], files: [dropped, also], dragOperationsMask: 1 };
+    const [dropped, slow, quick] = makeFiles({ 'dropped.pcg': pcgBytes(1), 'slow.pcg': pcgBytes(0), 'quick.pcg': pcgBytes(2) });
+    const set = join(scratch, 'Set');
+    mkdirSync(join(set, 'sub'), { recursive: true });
+    writeFileSync(join(set, 'A.PCG'), pcgBytes(4));
+    writeFileSync(join(set, 'sub', 'b.pcg'), pcgBytes(5));
+    writeFileSync(join(set, 'sub', 'sample.wav'), 'RIFF');
+    const drag = { items: [], files: [dropped, set], dragOperationsMask: 1 };
     await s.page.mouse.dragEnter({ x: 100, y: 100 }, drag);
     await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
     await s.page.mouse.drop({ x: 100, y: 100 }, drag);
-    assert.deepEqual((await shown(s, 'the dropped files', (v) => v.rows.length)).rows, ['dropped.pcg: bank B', 'also.pcg: bank E']);
+    assert.deepEqual(await shown(s, 'the dropped files', (v) => v.rows.length), {
+      summary: '3 PCG files, 1 other file.', links: [], rows: ['dropped.pcg: bank B', 'Set/A.PCG: bank E', 'Set/sub/b.pcg: bank F'],
+    });
     await s.click('#change');
     // The browser asks the user, who is not there.
     const waiting = 'waiting for your permission to change the file\u2026';
-    assert.deepEqual(await shown(s, 'the questions', (v) => v.rows[1].includes('waiting')), {
-      summary: 'Bank A: waiting for your permission to change 2 files\u2026', links: [],
-      rows: [`dropped.pcg: bank B → A: ${waiting}`, `also.pcg: bank E → A: ${waiting}`],
+    assert.deepEqual(await shown(s, 'the questions', (v) => v.rows[2].includes('waiting')), {
+      summary: 'Bank A: waiting for your permission to change 3 files\u2026', links: [],
+      rows: [`dropped.pcg: bank B → A: ${waiting}`, `Set/A.PCG: bank E → A: ${waiting}`, `Set/sub/b.pcg: bank F → A: ${waiting}`],
     });
 
     await s.pick([slow]);
