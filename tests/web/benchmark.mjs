@@ -42,13 +42,13 @@ function instrument(hide) {
     requestAnimationFrame(tick);
   });
   window.longestSince = (start) => Math.max(0, ...window.tasks.filter((t) => t.startTime + t.duration >= start).map((t) => t.duration));
-  window.rowsSay = (pattern) => document.querySelectorAll('#results li').length === 1000 &&
+  window.rowsSay = (pattern, rows) => document.querySelectorAll('#results li').length === rows &&
     [...document.querySelectorAll('#results .status')].every((status) => pattern.test(status.textContent));
 }
-// Seconds from the last event to the frame in which every row matches
-// pattern, and the longest task since that event.
-async function timed(s, act, pattern) {
-  const done = s.page.evaluate((p) => window.frameWhen(() => window.rowsSay(new RegExp(p))), pattern);
+// Seconds from the last event to the frame in which every one of rows rows
+// matches pattern, and the longest task since that event.
+async function timed(s, act, pattern, rows = count) {
+  const done = s.page.evaluate((p, n) => window.frameWhen(() => window.rowsSay(new RegExp(p), n)), pattern, rows);
   await act();
   const end = await done;
   await new Promise((resolve) => setTimeout(resolve, 200));
@@ -76,6 +76,34 @@ async function bareRead(s, paths) {
     figures.push(await s.page.evaluate(() => [(window.bareDone - window.started) / 1000, window.longestSince(window.started) / 1000]));
   }
   return [figures[0][0], figures[1][1]];
+}
+
+// A folder of 10,000 files in twenty subfolders, 100 of them PCG files and
+// the rest samples, on disk and in the origin's own file system.
+const folderSize = 10000;
+const folderPcg = 100;
+const folderPath = (i) => `part ${i % 20}/${i < folderPcg ? `PATCH ${i}.PCG` : `sample ${i}.wav`}`;
+function makeFolder() {
+  const top = join(scratch, 'folder');
+  for (let i = 0; i < folderSize; i++) {
+    mkdirSync(join(top, `part ${i % 20}`), { recursive: true });
+    writeFileSync(join(top, folderPath(i)), i < folderPcg ? content : 'RIFF');
+  }
+  return top;
+}
+async function originFolder(s) {
+  await s.page.evaluate(async (paths, pcg, bytes) => {
+    const set = await (await navigator.storage.getDirectory()).getDirectoryHandle('set', { create: true });
+    for (const [i, path] of paths.entries()) {
+      const [part, name] = path.split('/');
+      const handle = await (await set.getDirectoryHandle(part, { create: true })).getFileHandle(name, { create: true });
+      if (i >= pcg) continue;
+      const writable = await handle.createWritable();
+      await writable.write(new Uint8Array(bytes));
+      await writable.close();
+    }
+    window.showDirectoryPicker = async () => set;
+  }, Array.from({ length: folderSize }, (_, i) => folderPath(i)), folderPcg, [...content]);
 }
 
 // Files of the origin's own file system, made in the page: count to pick
@@ -122,6 +150,11 @@ try {
   const [bare, rows, change] = [0, 1, 2].map((i) => [0, 1].map((j) => median(runs.map((run) => run[i][j]))));
   show('picked files: rows shown', rows, bare);
   show('picked files: change, every row', change, bare);
+  const folder = makeFolder();
+  const f = await engine.open(pageUrl, { beforeLoad: [instrument, true] });
+  show(`folder of ${folderSize.toLocaleString('en')} files, by its input: rows`,
+    await timed(f, () => f.pick([folder], '#folder'), '^bank H$', folderPcg), bare);
+  await f.close();
 
   // The origin's own file system needs an origin: the page from a web server.
   const server = createServer((request, response) => response.end(readFileSync(pageFile))).listen(0, '127.0.0.1');
@@ -138,6 +171,10 @@ try {
   show('file handles: rows shown', await timed(s, () => s.click('#pick'), '^bank H$'), handlesBare);
   await s.select('#bank', 'Z');
   show('file handles: 1,000 saves in place', await timed(s, () => s.click('#change'), 'saved in the file'), handlesBare);
+  await originFolder(s);
+  show(`folder of ${folderSize.toLocaleString('en')} files, by its handle: rows`,
+    await timed(s, () => s.click('#pick-folder'), '^bank H$', folderPcg), handlesBare);
+  show(`folder: ${folderPcg} saves in place`, await timed(s, () => s.click('#change'), 'saved in the file', folderPcg), handlesBare);
   await s.close();
   server.close();
 } finally {

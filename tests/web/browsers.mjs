@@ -9,6 +9,7 @@
 // open(url, { beforeLoad }) runs beforeLoad, a function or [function, ...args],
 // in the page before its own script (Chromium and Firefox).
 //   pick(paths)            files chosen through the page's file input
+//                          (in Chromium, pick([folder], '#folder') a folder)
 //   click(selector), select(selector, value)
 //   downloaded(name)       the bytes of a finished download, once it is there
 //   screenshot(path)       a picture of the window as a PNG file
@@ -58,7 +59,7 @@ async function puppeteerEngine(name, launch) {
       return {
         page, requests,
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
-        pick: async (paths) => (await page.$('#files')).uploadFile(...paths),
+        pick: async (paths, input = '#files') => (await page.$(input)).uploadFile(...paths),
         click: (selector) => page.click(selector),
         select: (selector, value) => page.select(selector, value),
         downloaded: (file) => downloadedIn(downloads, file),
