@@ -75,6 +75,7 @@ export function showRows(names) {
     return row;
   });
   results.replaceChildren(...rows);
+  results.classList.toggle('long', rows.length > 100);
   return rows;
 }
 
