@@ -33,16 +33,16 @@ const words = {
   writeFailed: (e) => `${e.from} → ${e.to}: ${texts.writeFailed}`,
 };
 const refusals = new Set(['refused', 'unreadable', 'gone']);
-// The summary's parts, in order: the outcomes each counts, and its words
-// for one and for more.  A file with a copy on offer counts as a copy.
+// The summary's parts, in order: the outcome each counts (a file with a copy
+// on offer counts as a copy), and its words for one and for more.
 const tallies = [
-  [['saved'], 'saved in its file', 'saved in their files'],
-  [['copy'], 'copy to download', 'copies to download'],
-  [['pcg'], 'PCG file', 'PCG files'],
-  [['notAsked'], 'not saved yet: press “Change bank” again', 'not saved yet: press “Change bank” again'],
-  [['refused'], 'refused', 'refused'],
-  [['unreadable'], 'cannot be read', 'cannot be read'],
-  [['gone'], 'can no longer be read', 'can no longer be read'],
+  ['saved', 'saved in its file', 'saved in their files'],
+  ['copy', 'copy to download', 'copies to download'],
+  ['pcg', 'PCG file', 'PCG files'],
+  ['notAsked', 'not saved yet: press “Change bank” again', 'not saved yet: press “Change bank” again'],
+  ['refused', 'refused', 'refused'],
+  ['unreadable', 'cannot be read', 'cannot be read'],
+  ['gone', 'can no longer be read', 'can no longer be read'],
 ];
 
 const summary = document.getElementById('summary');
@@ -110,8 +110,8 @@ export function showSummary(entries, letter, others) {
     counts[key] = (counts[key] ?? 0) + 1;
   }
   const parts = [];
-  for (const [outcomes, one, many] of tallies) {
-    const n = outcomes.reduce((sum, outcome) => sum + (counts[outcome] ?? 0), 0);
+  for (const [outcome, one, many] of tallies) {
+    const n = counts[outcome] ?? 0;
     if (n) parts.push(`${counted(n)} ${n === 1 ? one : many}`);
   }
   if (!letter && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);

@@ -433,7 +433,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('on a phone: its viewport, no sideways scroll, one live region, and axe-core finds nothing, light or dark', async () => {
+  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, and axe-core finds nothing, light or dark', async () => {
     const name = `${'StringsAndPads'.repeat(6)}.pcg`;
     const s = await engine.open(pageUrl, { viewport: { width: 360, height: 740, isMobile: true, hasTouch: true } });
     await s.pick(makeFiles({ [name]: pcgBytes(0), 'b.pcg': Buffer.from('KORG') }));
@@ -443,8 +443,9 @@ describe('Chromium, with file handles and more', () => {
     const layout = await s.evaluate(() => ({
       width: window.innerWidth, scrolls: document.documentElement.scrollWidth > window.innerWidth,
       live: [...document.querySelectorAll('[aria-live], [role=status], [role=alert], [role=log]')].map((e) => e.id),
+      summaryOnScreen: ((r) => r.top >= 0 && r.bottom <= window.innerHeight)(document.getElementById('summary').getBoundingClientRect()),
     }));
-    assert.deepEqual(layout, { width: 360, scrolls: false, live: ['summary'] });
+    assert.deepEqual(layout, { width: 360, scrolls: false, live: ['summary'], summaryOnScreen: true });
     if (shots) await s.screenshot(join(shots, 'phone.png'));
     await s.page.evaluate(axe.source);
     for (const value of ['light', 'dark']) {
