@@ -170,7 +170,7 @@ describe('Chromium, with file handles and more', () => {
     // Files of the origin's own file system stand in for the system's pickers.
     // Questions are put as a browser puts them: only within a second of the
     // user's last action, each answered a while after the one before (late
-    // 2 s after).  refused is refused, broken cannot be written, vanished
+    // 4 s after).  refused is refused, broken cannot be written, vanished
     // cannot be read.  Every question and every write is recorded.
     await s.page.evaluate(async (bytes) => {
       const root = await navigator.storage.getDirectory();
@@ -201,7 +201,7 @@ describe('Chromium, with file handles and more', () => {
           if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) {
             throw new DOMException('User activation is required', 'SecurityError');
           }
-          const wait = handle.name === 'late.pcg' ? 2000 : 400;
+          const wait = handle.name === 'late.pcg' ? 4000 : 400;
           previous = previous.then(() => new Promise((resolve) => setTimeout(resolve, wait))).then(() => {
             handle.granted = handle.name !== 'refused.pcg';
             window.questions.push(`${handle.name} answered`);
