@@ -6,12 +6,11 @@
 // task of a bare input handed them), the floor a page cannot go below.  It
 // prints figures and judges nothing.
 //   node tests/web/benchmark.mjs build/web/Tavrelon-VERSION.html
-import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from './browsers.mjs';
+import { chromium, serve } from './browsers.mjs';
 
 const count = 1000;
 const folderSize = 10000;
@@ -134,10 +133,8 @@ try {
   show('picked files: change, every row', change, bare);
   show(`folder of ${folderSize.toLocaleString('en')} files, by its input: rows`, runs[0][3], bare);
 
-  // The origin's own file system needs an origin: the page from a web server.
-  const server = createServer((request, response) => response.end(readFileSync(pageFile))).listen(0, '127.0.0.1');
-  await new Promise((resolve) => server.once('listening', resolve));
-  const s = await engine.open(`http://127.0.0.1:${server.address().port}/`, { beforeLoad: [instrument, false] });
+  const server = await serve(pageFile);
+  const s = await engine.open(server.url, { beforeLoad: [instrument, false] });
   await originFiles(s);
   const handlesBare = await s.page.evaluate(() => {
     window.started = performance.now();

@@ -16,6 +16,7 @@
 //   close()
 import { spawn } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -80,6 +81,14 @@ export const chromium = () => puppeteerEngine('Chromium', {
 export const firefox = () => puppeteerEngine('Firefox', {
   browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
 });
+
+// The page from a web server of its own on the loopback, for what needs an
+// origin (the origin's own file system): { url, close }.
+export async function serve(file) {
+  const server = createHttpServer((request, response) => response.end(readFileSync(file))).listen(0, '127.0.0.1');
+  await new Promise((resolve) => server.once('listening', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
 
 const freePort = () => new Promise((resolve) => {
   const server = createServer().listen(0, '127.0.0.1', () => {

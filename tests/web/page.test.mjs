@@ -7,12 +7,11 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import axe from 'axe-core';
-import { chromium, firefox, until, webkit } from './browsers.mjs';
+import { chromium, firefox, serve, until, webkit } from './browsers.mjs';
 
 const pageFile = process.env.TAVRELON_PAGE;
 const pageUrl = pathToFileURL(pageFile).href;
@@ -163,10 +162,9 @@ describe('Chromium, with file handles and more', () => {
 
   test('by keyboard alone, from a web server, as a browser asks: every question at once; saved in place one byte at a time; a refusal and a failed write offer copies; a newer bank cancels what is not yet written; pressing again asks for the files left; a folder asked for once', async (t) => {
     const original = pcgBytes(0);
-    const server = createServer((request, response) => response.end(readFileSync(pageFile))).listen(0, '127.0.0.1');
-    t.after(() => server.close());
-    await new Promise((resolve) => server.once('listening', resolve));
-    const s = await engine.open(`http://127.0.0.1:${server.address().port}/`);
+    const server = await serve(pageFile);
+    t.after(server.close);
+    const s = await engine.open(server.url);
     // Files of the origin's own file system stand in for the system's pickers.
     // Questions are put as a browser puts them: only within a second of the
     // user's last action, each answered a while after the one before (late

@@ -2,18 +2,15 @@
 // (1280 by 800) at the default zoom, after a folder of a few PCG files and
 // their samples was changed to bank C in place.
 //   node tests/web/picture.mjs build/web/Tavrelon-VERSION.html web/screenshot.png
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { chromium } from './browsers.mjs';
+import { chromium, serve } from './browsers.mjs';
 
 const [pageFile, picture] = process.argv.slice(2);
 const files = { 'Guitar set/GUITAR.PCG': 0, 'Guitar set/samples/NYLON A2.WAV': -1, 'Keys/E-PIANO.PCG': 0,
   'Keys/ORGAN.PCG': 1, 'Keys/samples/TINE C3.WAV': -1, 'Pads/STRINGS.PCG': 3, 'Pads/README.TXT': -1 };
-const server = createServer((request, response) => response.end(readFileSync(pageFile))).listen(0, '127.0.0.1');
-await new Promise((resolve) => server.once('listening', resolve));
+const server = await serve(pageFile);
 const engine = await chromium();
 try {
-  const s = await engine.open(`http://127.0.0.1:${server.address().port}/`, { viewport: { width: 1280, height: 800 } });
+  const s = await engine.open(server.url, { viewport: { width: 1280, height: 800 } });
   // The folder the user picks, made in the origin's own file system.
   await s.page.evaluate(async (tree) => {
     const set = await (await navigator.storage.getDirectory()).getDirectoryHandle('My set', { create: true });
