@@ -103,8 +103,6 @@ usage: one argument | make_pcg s.pcg | s.pcg | usage | 0 | pause | check_unchang
 usage: three arguments | make_pcg s.pcg | s.pcg B C | usage | 0 | pause | check_unchanged s.pcg
 bank A stores 0x00 | make_pcg s.pcg 07 | s.pcg A | changed | 0 | pause | check_bank s.pcg 00
 bank Z stores 0x19 | make_pcg s.pcg | s.pcg Z | changed | 0 | pause | check_bank s.pcg 19
-bank a stores 0x00 | make_pcg s.pcg 07 | s.pcg a | changed | 0 | pause | check_bank s.pcg 00
-bank z stores 0x19 | make_pcg s.pcg | s.pcg z | changed | 0 | pause | check_bank s.pcg 19
 exactly 52 bytes, any name | printf 'KORG%47s\0' '' >s.txt && cp s.txt s.txt.orig | s.txt B | changed | 0 | pause | check_bank s.txt 01
 a sparse 5 GiB file keeps its size | make_pcg b.pcg && truncate -s 5G b.pcg && cp b.pcg b.pcg.orig | b.pcg E | changed | 0 | pause | check_bank b.pcg 04
 input at end of file | make_pcg s.pcg | s.pcg c | changed | 0 | eof | check_bank s.pcg 02

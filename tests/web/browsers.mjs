@@ -1,19 +1,15 @@
-// The three engines the page is tested in, each behind the same few calls:
-// Chromium and Firefox through puppeteer-core (over CDP and WebDriver BiDi),
-// WebKitGTK, Safari's engine, through WebKitWebDriver's W3C WebDriver in an
-// Xvfb of its own.  TAVRELON_CHROMIUM and TAVRELON_FIREFOX name the browsers
-// (Debian's /usr/bin/chromium and /usr/bin/firefox-esr).
-//
-// A session is one fresh window on the page, and offers:
+// The three engines the page is tested in, behind the same few calls:
+// Chromium and Firefox through puppeteer-core (CDP and WebDriver BiDi),
+// WebKitGTK, Safari's engine, through WebKitWebDriver in an Xvfb of its own.
+// TAVRELON_CHROMIUM and TAVRELON_FIREFOX name the browsers.  A session is one
+// fresh window on the page:
 //   evaluate(fn, ...args)  fn's result in the page (fn must not be async)
-// open(url, { beforeLoad }) runs beforeLoad, a function or [function, ...args],
-// in the page before its own script (Chromium and Firefox).
 //   pick(paths)            files chosen through the page's file input
-//                          (in Chromium, pick([folder], '#folder') a folder)
-//   click(selector), select(selector, value)
+//   click(selector), select(selector, value), screenshot(path), close()
 //   downloaded(name)       the bytes of a finished download, once it is there
-//   screenshot(path)       a picture of the window as a PNG file
-//   close()
+// Chromium's and Firefox's sessions also have puppeteer's page, and open()
+// takes { viewport, beforeLoad }: a function, or [function, ...args], run in
+// the page before its own script.
 import { spawn } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer as createHttpServer } from 'node:http';
@@ -29,7 +25,7 @@ export const until = async (what, check, seconds = 10) => {
   }
   throw new Error(`timed out waiting for ${what}`);
 };
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // A finished download: there, and no partial file beside it.
 async function downloadedIn(folder, name) {
@@ -42,8 +38,6 @@ async function downloadedIn(folder, name) {
 const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
 
-// Chromium or Firefox: puppeteer's own page, for the cases that need more,
-// is session.page.
 async function puppeteerEngine(name, launch) {
   const browser = await puppeteer.launch({ headless: true, ...launch });
   return {
@@ -88,6 +82,27 @@ export async function serve(file) {
   const server = createHttpServer((request, response) => response.end(readFileSync(file))).listen(0, '127.0.0.1');
   await new Promise((resolve) => server.once('listening', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// Run in a served page: files of the origin's own file system, { path:
+// bytes }, bytes being an array or, for many files alike, a key of alike.
+// window.made then holds each top-level file's or folder's handle by name.
+export async function makeOriginFiles(files, alike = {}) {
+  const root = await navigator.storage.getDirectory();
+  window.made = {};
+  for (const [path, bytes] of Object.entries(files)) {
+    const names = path.split('/');
+    let folder = root;
+    for (const name of names.slice(0, -1)) {
+      folder = await folder.getDirectoryHandle(name, { create: true });
+      window.made[names[0]] ??= folder;
+    }
+    const handle = await folder.getFileHandle(names.at(-1), { create: true });
+    window.made[names[0]] ??= handle;
+    const writable = await handle.createWritable();
+    await writable.write(new Uint8Array(alike[bytes] ?? bytes));
+    await writable.close();
+  }
 }
 
 const freePort = () => new Promise((resolve) => {

@@ -8,10 +8,10 @@ import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import axe from 'axe-core';
-import { chromium, firefox, serve, until, webkit } from './browsers.mjs';
+import { chromium, firefox, makeOriginFiles, serve, sleep, until, webkit } from './browsers.mjs';
 
 const pageFile = process.env.TAVRELON_PAGE;
 const pageUrl = pathToFileURL(pageFile).href;
@@ -27,16 +27,12 @@ if (shots) mkdirSync(shots, { recursive: true });
 // then the program data.
 const pcgBytes = (bank) => Buffer.from(`KORG\r\n\0\x1a${' '.repeat(43)}${String.fromCharCode(bank)}data\r\n\0`, 'latin1');
 const withBank = (bytes, bank) => Buffer.from(bytes).fill(bank, 51, 52);
-let folders = 0;
-// Files in a folder of their own: [path, ...] for { name: bytes }.
-function makeFiles(files) {
-  const folder = join(scratch, String(folders++));
-  mkdirSync(folder);
-  return Object.entries(files).map(([name, bytes]) => {
-    writeFileSync(join(folder, name), bytes);
-    return join(folder, name);
-  });
-}
+// Files in a folder of their own: [path, ...] for { relative path: bytes }.
+const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Object.entries(files).map(([name, bytes]) => {
+  mkdirSync(join(folder, name, '..'), { recursive: true });
+  writeFileSync(join(folder, name), bytes);
+  return join(folder, name);
+});
 
 // What the page shows, read in the page.
 function view() {
@@ -164,28 +160,23 @@ describe('Chromium, with file handles and more', () => {
     const original = pcgBytes(0);
     const server = await serve(pageFile);
     t.after(server.close);
-    const s = await engine.open(server.url);
-    // Files of the origin's own file system stand in for the system's pickers.
-    // Questions are put as a browser puts them: only within a second of the
-    // user's last action, each answered a while after the one before (late
-    // 4 s after).  refused is refused, broken cannot be written, vanished
-    // cannot be read.  Every question and every write is recorded.
-    await s.page.evaluate(async (bytes) => {
-      const root = await navigator.storage.getDirectory();
-      const make = async (folder, path) => {
-        const names = path.split('/');
-        for (const name of names.slice(0, -1)) folder = await folder.getDirectoryHandle(name, { create: true });
-        const handle = await folder.getFileHandle(names.at(-1), { create: true });
-        const writable = await handle.createWritable();
-        await writable.write(new Uint8Array(bytes));
-        await writable.close();
-        return handle;
-      };
-      const handles = [];
-      for (const name of ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg']) handles.push(await make(root, name));
+    const s = await engine.open(server.url, { viewport: { width: 1280, height: 800 } });
+    // Files of the origin's own file system stand in for the system's pickers,
+    // and "My set" for a folder a synthesizer wrote.  Questions are put as a
+    // browser puts them: only within a second of the user's last action, each
+    // answered a while after the one before (late 4 s after).  refused is
+    // refused, broken cannot be written, vanished cannot be read.  Every
+    // question and every write is recorded.
+    const names = ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg'];
+    const set = { 'Guitar set/GUITAR.PCG': 'A', 'Guitar set/samples/NYLON A2.WAV': 'wav', 'Keys/E-PIANO.PCG': 'A',
+      'Keys/ORGAN.PCG': 'B', 'Pads/strings.pcg': 'D', 'README.TXT': 'wav' };
+    await s.page.evaluate(makeOriginFiles, Object.fromEntries([...names.map((name) => [name, 'A']),
+      ...Object.entries(set).map(([path, bytes]) => [`My set/${path}`, bytes])]),
+    { A: [...original], B: [...pcgBytes(1)], D: [...pcgBytes(3)], wav: [...Buffer.from('RIFF')] });
+    await s.page.evaluate((names) => {
+      const handles = names.map((name) => window.made[name]);
+      const set = window.made['My set'];
       handles[4].getFile = () => Promise.reject(new DOMException('gone', 'NotFoundError'));
-      const set = await root.getDirectoryHandle('My set', { create: true });
-      for (const path of ['Guitar set/GUITAR.PCG', 'Guitar set/samples/1.wav', 'Keys/KEYS.pcg', 'readme.txt']) await make(set, path);
       let lastAction = -Infinity;
       for (const type of ['keydown', 'mousedown']) addEventListener(type, () => { lastAction = performance.now(); }, true);
       let previous = Promise.resolve();
@@ -227,7 +218,7 @@ describe('Chromium, with file handles and more', () => {
         window.writes.push(`${this.fileName} ${JSON.stringify({ ...data, data: [...data.data] })}`);
         return write.call(this, data);
       };
-    }, [...original]);
+    }, names);
     const written = (name, bank) => [`${name} {"keepExistingData":true}`, `${name} {"type":"write","position":51,"data":[${bank}]}`];
     const state = () => s.page.evaluate(async () => {
       const root = await navigator.storage.getDirectory();
@@ -258,7 +249,7 @@ describe('Chromium, with file handles and more', () => {
     // is not written.  kept now holds bank D.
     await s.select('#bank', 'E');
     await until('the answer for late', () => s.evaluate(() => window.questions.includes('late.pcg answered')));
-    await new Promise((resolve) => setTimeout(resolve, 300));
+    await sleep(300);
     assert.deepEqual(await state(), { kept: 3, late: 0, writes: written('kept.pcg', 3), questions: ['kept.pcg', 'refused.pcg', 'broken.pcg',
       'late.pcg', 'kept.pcg answered', 'refused.pcg answered', 'broken.pcg answered', 'late.pcg answered'] });
     assert.deepEqual(await s.evaluate(view), rows('D', 'A'));
@@ -282,15 +273,20 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
     // A folder, asked for once to read and write: its PCG files by their
-    // path inside it, the other files counted.
+    // path inside it, the other files counted.  The page as it is then is
+    // README's picture.
     await s.click('#pick-folder');
-    assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 2), {
-      summary: '2 PCG files, 2 other files.', links: [], rows: ['Guitar set/GUITAR.PCG: bank A', 'Keys/KEYS.pcg: bank A'],
+    const pcgPaths = Object.keys(set).filter((path) => set[path] !== 'wav');
+    assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
+      summary: '4 PCG files, 2 other files.', links: [], rows: pcgPaths.map((path) => `${path}: bank ${set[path]}`),
     });
     await s.click('#change');
-    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Bank E: 2 saved in their files.');
-    assert.deepEqual((await state()).questions, ['My set']);
+    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Bank E: 4 saved in their files.');
+    assert.deepEqual(await state(), { kept: 4, late: 4, questions: ['My set'],
+      writes: pcgPaths.flatMap((path) => written(path.split('/').at(-1), 4)).sort() });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions.at(-1)), { mode: 'readwrite' });
+    await s.evaluate(() => document.activeElement.blur());
+    if (shots) await s.screenshot(join(shots, 'in-place.png'));
     await s.close();
   });
 
@@ -338,7 +334,7 @@ describe('Chromium, with file handles and more', () => {
     }
     assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'a.pcg 4', 'b.pcg 4', 'a.pcg 4', 'b.pcg 4']);
     await s.click('#pick');
-    await new Promise((resolve) => setTimeout(resolve, 200));
+    await sleep(200);
     assert.deepEqual(await s.evaluate(view), copies('E'));
     await s.pick([a, b]);
     assert.deepEqual(await shown(s, 'the same files again', (v) => v.rows.length && !v.links.length), picked);
@@ -360,12 +356,9 @@ describe('Chromium, with file handles and more', () => {
         };
       },
     });
-    const [dropped, slow, quick] = makeFiles({ 'dropped.pcg': pcgBytes(1), 'slow.pcg': pcgBytes(0), 'quick.pcg': pcgBytes(2) });
-    const set = join(scratch, 'Set');
-    mkdirSync(join(set, 'sub'), { recursive: true });
-    writeFileSync(join(set, 'A.PCG'), pcgBytes(4));
-    writeFileSync(join(set, 'sub', 'b.pcg'), pcgBytes(5));
-    writeFileSync(join(set, 'sub', 'sample.wav'), 'RIFF');
+    const [dropped, slow, quick, inSet] = makeFiles({ 'dropped.pcg': pcgBytes(1), 'slow.pcg': pcgBytes(0), 'quick.pcg': pcgBytes(2),
+      'Set/A.PCG': pcgBytes(4), 'Set/sub/b.pcg': pcgBytes(5), 'Set/sub/sample.wav': 'RIFF' });
+    const set = dirname(inSet);
     const drag = { items: [], files: [dropped, set], dragOperationsMask: 1 };
     await s.page.mouse.dragEnter({ x: 100, y: 100 }, drag);
     await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
@@ -383,7 +376,7 @@ describe('Chromium, with file handles and more', () => {
 
     await s.pick([slow]);
     await s.pick([quick]);
-    await new Promise((resolve) => setTimeout(resolve, 1500));
+    await sleep(1500);
     assert.deepEqual((await s.evaluate(view)).rows, ['quick.pcg: bank C']);
     await s.close();
   });
