@@ -7,7 +7,7 @@
 // it never does.
 import { inTurns } from './pool.js';
 import { fileOf, readHeader, readHeaders } from './sources.js';
-import { askToWrite, download, downloadSpacing, intactCopy, needsAsking, writeBankByte } from './saving.js';
+import { askToWrite, download, downloadSpacing, intactCopy, needsAsking, sameBytes, writeBankByte } from './saving.js';
 import {
   bankName, clearRows, showAsking, showButtons, showEntry, showProgress, showRows, showSummary,
 } from './view.js';
@@ -15,7 +15,6 @@ import {
 const writesAtOnce = 32;
 const checksAtOnce = 32;
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const sameBytes = (a, b) => a.length === b.length && a.every((byte, i) => byte === b[i]);
 
 export function fileList(core) {
   let entries = [];
@@ -28,6 +27,9 @@ export function fileList(core) {
   const nameOf = (bank) => bankName(core.letterOf(bank), bank);
   const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
   const show = (entry) => showEntry(entry, saveCopy);
+  // A copy of entry's file to offer: changed in place of header, which the
+  // file must still start with when the copy is made.
+  const copyOf = (entry, header, changed) => ({ name: entry.file.name, source: entry, header, changed });
   const showControls = () => showButtons({
     canChange: entries.some(changeable), copies: entries.some((e) => e.copy), saving: savingAll,
   });
@@ -120,7 +122,7 @@ export function fileList(core) {
         targets.push(entry);
         entry.outcome = entry.handle ? 'saving' : 'copy';
         entry.answered = false;
-        entry.copy = entry.handle ? null : { name: entry.file.name, source: entry, header: entry.header, changed: change.header };
+        entry.copy = entry.handle ? null : copyOf(entry, entry.header, change.header);
       }
       entry.to = letter;
       entry.changed = change;
@@ -185,10 +187,9 @@ export function fileList(core) {
     entry.answered = true;
     entry.outcome = 'saving';
     showQuestions();
-    const copy = { name: entry.file.name, source: entry, header: entry.header, changed: entry.changed.header };
     if (said !== 'granted') {
       entry.outcome = said === 'denied' ? 'notAllowed' : 'notAsked';
-      entry.copy = said === 'denied' ? copy : null;
+      entry.copy = said === 'denied' ? copyOf(entry, entry.header, entry.changed.header) : null;
       show(entry);
       showControls();
       return;
@@ -211,7 +212,7 @@ export function fileList(core) {
       Object.assign(entry, { header: change.header, bank: change.bank, outcome: 'saved', savedAs: bankLetter, savedFrom: entry.from });
     } else {
       entry.outcome = 'writeFailed';
-      entry.copy = { ...copy, header: now, changed: change.header };
+      entry.copy = copyOf(entry, now, change.header);
       showControls();
     }
     show(entry);

@@ -50,7 +50,7 @@ export async function writeBankByte(handle, offset, bank, wanted) {
   }
 }
 
-function sameBytes(a, b) {
+export function sameBytes(a, b) {
   return a.length === b.length && a.every((byte, i) => byte === b[i]);
 }
 
