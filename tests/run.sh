@@ -110,6 +110,7 @@ name as typed: Dvořák, not the look-alike Dvorák | make_pcg Dvořák.pcg && m
 name as typed: ギター | make_pcg ギター.pcg | ギター.pcg D | changed | 0 | pause | check_bank ギター.pcg 03
 refused bank: two letters | make_pcg s.pcg | s.pcg Bb | invalid | 255 | no | check_unchanged s.pcg
 refused bank: empty | make_pcg s.pcg | s.pcg '' | invalid | 255 | no | check_unchanged s.pcg
+refused bank: one byte outside ASCII, é in Latin-1 | make_pcg s.pcg | s.pcg $'\351' | invalid | 255 | no | check_unchanged s.pcg
 refused bank: a digit, the missing file never looked at | : | missing.pcg 7 | invalid | 255 | no | :
 not opened: missing, a name with format directives | : | '%s%n%x.pcg' B | "not_found '%s%n%x.pcg'" | 255 | pause | :
 not opened: a folder | mkdir d.pcg | d.pcg B | 'not_found d.pcg' | 255 | pause | :
