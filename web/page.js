@@ -1,6 +1,7 @@
 // Tavrelon in a browser: the controls, wired to the steps.  The rules of
 // the PCG format run in the core (core.js); files and folders come from
 // sources.js; list.js keeps the files on show and what became of them,
+// changed as change.js carries a change out, copied as copies.js copies,
 // saved as saving.js saves and shown as view.js shows.
 import { loadCore } from './core.js';
 import { fileList } from './list.js';

@@ -1,6 +1,8 @@
 // How a change is saved: the bank byte written into the file itself through
 // its handle, or else a changed copy to download, made only when it is asked
 // for, from the file as it is then.
+import { readEnds, sameEnds } from './reading.js';
+
 // Between two downloads of a series: browsers drop downloads that a page
 // starts in a quick burst.
 export const downloadSpacing = 400;
@@ -50,26 +52,24 @@ export async function writeBankByte(handle, offset, bank, wanted) {
   }
 }
 
-export function sameBytes(a, b) {
-  return a.length === b.length && a.every((byte, i) => byte === b[i]);
+// The size of what a file holds now, read through to its end: Firefox keeps
+// the size a picked file had at the pick but reads what it holds now.
+async function sizeNow(file) {
+  const reader = file.stream().getReader();
+  let size = 0;
+  for (let part = await reader.read(); !part.done; part = await reader.read()) size += part.value.length;
+  return size;
 }
 
 // The copy: the changed header followed by the rest of file, provided file
-// still holds what it held when original, its header, was read.  The whole
-// file is read through to see that, and then dropped: Firefox keeps the size
-// a picked file had at the pick but reads what it holds now, so a file that
-// grew since would give a copy cut at the old size.  Null when the file is
-// not what it was.
-export async function intactCopy(file, original, changed) {
+// is still what it was when ends, its header and tail, were read: no longer
+// or shorter, and the same at both ends.  Null when it is not.  A file saved
+// again within a second of its pick, only longer, cannot be told in
+// WebKit, which gives it its old size and time stamp (to the second).
+export async function intactCopy(file, ends, changed) {
   try {
-    const reader = file.stream().getReader();
-    const start = new Uint8Array(original.length);
-    let size = 0;
-    for (let part = await reader.read(); !part.done; part = await reader.read()) {
-      if (size < start.length) start.set(part.value.subarray(0, start.length - size), size);
-      size += part.value.length;
-    }
-    if (size !== file.size || !sameBytes(start, original)) return null;
+    const [size, now] = await Promise.all([sizeNow(file), readEnds(file, ends.header.length)]);
+    if (size !== file.size || !sameEnds(now, ends)) return null;
     return new Blob([changed, file.slice(changed.length)], { type: 'application/octet-stream' });
   } catch {
     return null;

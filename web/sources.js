@@ -1,21 +1,18 @@
 // Where files come from: the system's pickers, which give file handles where
 // the browser has them (the File System Access API), the page's file and
-// folder inputs, and drops; and the first bytes of each file, read a few
-// files at a time.  A pick is { sources, others }: sources the files to show,
-// each { name, file, handle, root } (file, handle or root may be null; root
-// is the handle of the folder it was found in), others the number of files
-// in a folder that are not PCG files and get no row.
-import { inTurns } from './pool.js';
-
+// folder inputs, and drops.  A pick is { sources, others, unreadable }: sources
+// the files to show, each { name, file, handle, root } (file, handle or root
+// may be null; root is the handle of the folder it was found in), others the
+// number of files in a folder that are not PCG files and get no row,
+// unreadable the number of folders passed over because the system or the
+// browser would not list them (a USB stick's "System Volume Information").
 export const handlesGiven = typeof window.showOpenFilePicker === 'function';
 export const foldersGiven = typeof window.showDirectoryPicker === 'function';
-// Enough reads at once to keep the disk busy, few enough that starting them
-// never holds up the page.
-const readsAtOnce = 64;
 // In a folder, a PCG file is told by its name: a synthesizer names them so,
 // and a folder of samples may hold thousands of large files that are not.
 const isPcgName = (name) => /\.pcg$/i.test(name);
-const filesOnly = (sources) => ({ sources, others: 0 });
+const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0 });
+const nothingFound = () => ({ sources: [], others: 0, unreadable: 0 });
 // A folder's files in the order of their paths, which a folder does not keep.
 const byPath = (sources) => sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
 
@@ -50,46 +47,53 @@ export function takeInput(input) {
   return {
     sources: byPath(pcg.map((file) => ({ name: file.webkitRelativePath.replace(/^[^/]*\//, ''), file, handle: null, root: null }))),
     others: files.length - pcg.length,
+    unreadable: 0,
   };
 }
 
 // Goes through a folder and its subfolders, by handle or (where there are no
 // handles) by the entries of a drop, adding its PCG files to found and
-// counting the others; seen(n) hears how many files it has seen.
+// counting the others; seen(n) hears how many files it has seen.  A folder
+// that cannot be listed, in whole or in part, is counted and passed over: the
+// rest of the pick stands.  A PCG file that cannot be had gets a row that
+// says so.
+function foundFile(found, seen, name, source) {
+  if (isPcgName(name)) found.sources.push(source);
+  else found.others++;
+  seen(found.sources.length + found.others);
+}
+
 async function walkHandle(folder, root, path, found, seen) {
-  for await (const handle of folder.values()) {
-    const name = path + handle.name;
-    if (handle.kind === 'directory') {
-      await walkHandle(handle, root, `${name}/`, found, seen);
-    } else {
-      if (isPcgName(handle.name)) found.sources.push({ name, file: null, handle, root });
-      else found.others++;
-      seen(found.sources.length + found.others);
+  try {
+    for await (const handle of folder.values()) {
+      const name = path + handle.name;
+      if (handle.kind === 'directory') await walkHandle(handle, root, `${name}/`, found, seen);
+      else foundFile(found, seen, handle.name, { name, file: null, handle, root });
     }
+  } catch {
+    found.unreadable++;
   }
 }
+
+const fileOfEntry = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject)).catch(() => null);
 
 async function walkEntry(folder, path, found, seen) {
   const reader = folder.createReader();
   for (;;) {
-    const entries = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
-    if (!entries.length) return;
+    const entries = await new Promise((resolve, reject) => reader.readEntries(resolve, reject)).catch(() => null);
+    if (!entries) found.unreadable++;
+    if (!entries?.length) return;
     for (const entry of entries) {
       const name = path + entry.name;
-      if (entry.isDirectory) {
-        await walkEntry(entry, `${name}/`, found, seen);
-      } else {
-        if (isPcgName(entry.name)) found.sources.push({ name, file: await new Promise((resolve, reject) => entry.file(resolve, reject)), handle: null, root: null });
-        else found.others++;
-        seen(found.sources.length + found.others);
-      }
+      if (entry.isDirectory) await walkEntry(entry, `${name}/`, found, seen);
+      else foundFile(found, seen, entry.name, { name, file: isPcgName(entry.name) ? await fileOfEntry(entry) : null, handle: null, root: null });
     }
   }
 }
 
 // Every PCG file in a folder handle and its subfolders.
 export async function folderFiles(folder, seen) {
-  const found = { sources: [], others: 0 };
+  const found = nothingFound();
   await walkHandle(folder, folder, '', found, seen);
   byPath(found.sources);
   return found;
@@ -107,48 +111,17 @@ export function takeDrop(transfer, seen) {
     ? item.getAsFileSystemHandle().catch(() => null) : null));
   const prefix = (name) => (items.length > 1 ? `${name}/` : '');
   return (async () => {
-    const found = { sources: [], others: 0 };
+    const found = nothingFound();
     for (const [i, file] of files.entries()) {
       const handle = await handles[i];
-      const folder = { sources: [], others: 0 };
+      const folder = nothingFound();
       if (handle?.kind === 'directory') await walkHandle(handle, handle, prefix(handle.name), folder, seen);
       else if (entries[i]?.isDirectory) await walkEntry(entries[i], prefix(entries[i].name), folder, seen);
       else if (file) folder.sources.push({ name: file.name, file, handle, root: null });
       found.sources.push(...byPath(folder.sources));
       found.others += folder.others;
+      found.unreadable += folder.unreadable;
     }
     return found;
   })();
-}
-
-// The file as it is now: a handle gives its current contents, a picked file
-// the one it was picked as.  Null when there is none to be had.
-export async function fileOf(source) {
-  try {
-    return source.handle ? await source.handle.getFile() : source.file;
-  } catch {
-    return null;
-  }
-}
-
-// The first size bytes of a file, and no more: a file of any size costs the
-// same.  Null when the file cannot be read (a folder, or a file gone).
-export async function readHeader(file, size) {
-  try {
-    return new Uint8Array(await file.slice(0, size).arrayBuffer());
-  } catch {
-    return null;
-  }
-}
-
-// Each source with its file and that file's first size bytes (null where
-// it cannot be read); read(n) hears how many have been read.
-export function readHeaders(sources, size, read) {
-  let done = 0;
-  return inTurns(sources, readsAtOnce, async (source) => {
-    const file = await fileOf(source);
-    const header = file && await readHeader(file, size);
-    read(++done);
-    return { ...source, file, header };
-  });
 }

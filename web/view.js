@@ -15,6 +15,7 @@ const texts = {
   howInPlace: 'Each file is changed where it is, once you allow it; where it cannot be, you download a changed copy instead.',
   noWasm: 'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
   noStart: 'ERROR: Tavrelon could not start: ',
+  nothingRead: 'Nothing could be read: the system or the browser did not let this page open what you picked. Pick the folders inside it, or the PCG files themselves.',
 };
 
 // The words of each outcome, for an entry { from, to } that names the bank
@@ -58,9 +59,7 @@ export function showBanks(letters) {
   for (const letter of letters) choice.add(new Option(letter, letter));
 }
 
-export function showInPlace() {
-  document.getElementById('how-save').textContent = texts.howInPlace;
-}
+export const showInPlace = () => { document.getElementById('how-save').textContent = texts.howInPlace; };
 
 // A row for each name, in place of those on show; returns the rows.
 export function showRows(names) {
@@ -101,9 +100,10 @@ export function showEntry(entry, download) {
 }
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
-// letter the bank of the change on show, '' before one; before one it also
-// counts the other files of a folder, which have no row.
-export function showSummary(entries, letter, others) {
+// letter the bank of the change on show, '' before one.  Before one it also
+// counts what a folder held besides its rows ({ others, unreadable }): the
+// other files, and the folders that could not be read.
+export function showSummary(entries, letter, { others, unreadable }) {
   const counts = {};
   for (const entry of entries) {
     const key = entry.copy ? 'copy' : entry.outcome;
@@ -115,8 +115,10 @@ export function showSummary(entries, letter, others) {
     if (n) parts.push(`${counted(n)} ${n === 1 ? one : many}`);
   }
   if (!letter && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
+  if (!letter && unreadable) parts.push(`${counted(unreadable)} ${unreadable === 1 ? 'folder' : 'folders'} could not be read`);
   if (!letter && !entries.length && others) parts.unshift('No PCG files');
   summary.textContent = parts.length ? `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.` : '';
+  if (!entries.length && !others && unreadable) summary.textContent = texts.nothingRead;
   bringIntoView();
 }
 
@@ -140,10 +142,7 @@ export function showProgress(doing, done, total) {
     : `${doing} ${counted(done)} of ${counted(total)} files…`;
 }
 
-export function clearRows() {
-  results.replaceChildren();
-  summary.textContent = '';
-}
+export const clearRows = () => { results.replaceChildren(); summary.textContent = ''; };
 
 // canChange: whether "Change bank" can be pressed; copies: whether there are
 // copies to download; saving: whether they are being downloaded now.
