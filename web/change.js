@@ -80,6 +80,7 @@ async function saveInPlace(work, entry, answer) {
   if (!work.wanted()) return;
   entry.answered = true;
   entry.outcome = 'saving';
+  work.list.show(entry);
   showWork(work);
   if (said === 'granted') {
     await writeInPlace(work, entry);

@@ -16,7 +16,8 @@ const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 
 export function fileList(core) {
   let entries = [];
-  let passedOver = { others: 0, unreadable: 0 }; // what a folder held besides its rows
+  // What a pick held besides its rows: see showSummary.
+  let passedOver = { others: 0, unreadable: 0, nothingRead: false };
   let round = 0;
   let letter = ''; // the bank of the change on show, '' before one
   let changing = false; // a change's checks, questions and writes are under way
@@ -65,7 +66,7 @@ export function fileList(core) {
     clearRows();
     showButtons({ canChange: false, copies: false });
     const picked = await Promise.resolve(picking(list.counter(mine, 'Looking through the folder')))
-      .catch(() => ({ sources: [], others: 0, unreadable: 1 }));
+      .catch(() => ({ sources: [], others: 0, unreadable: 1, listed: 0 }));
     // The reads start in a task of their own, once the browser has handed
     // over every file: that takes it a while with thousands.
     await sleep(0);
@@ -77,7 +78,8 @@ export function fileList(core) {
       ...source, row: rows[i], bank: source.ends ? core.bankOf(source.ends.header) : -1,
       outcome: source.ends ? 'pcg' : 'unreadable', copy: null, savedAs: '',
     }));
-    passedOver = { others: picked.others, unreadable: picked.unreadable };
+    const { others, unreadable, listed } = picked;
+    passedOver = { others, unreadable, nothingRead: !entries.length && !others && !listed && unreadable > 0 };
     showCurrentBanks();
   }
 

@@ -19,16 +19,16 @@ export async function fileOf(source) {
 }
 
 // What tells a file again: its first size bytes, the header, and its last
-// few after them, the tail, read in one go, so that a file of any size costs
-// the same: { header, tail }.  Null when the file cannot be read (a folder,
-// or a file gone).  A file saved again most often keeps its header, but what
-// follows changes, and so does its end.
+// few after them, the tail, so that a file of any size costs the same:
+// { header, tail }.  Null when the file cannot be read (a folder, or a file
+// gone).  A file saved again most often keeps its header, but what follows
+// changes, and so does its end.
 export async function readEnds(file, size) {
+  const read = async (blob) => new Uint8Array(await blob.arrayBuffer());
   try {
-    const tail = Math.min(tailSize, Math.max(0, file.size - size));
-    const ends = new Blob([file.slice(0, size), file.slice(file.size - tail, file.size)]);
-    const bytes = new Uint8Array(await ends.arrayBuffer());
-    return { header: bytes.subarray(0, bytes.length - tail), tail: bytes.subarray(bytes.length - tail) };
+    const [header, tail] = await Promise.all([read(file.slice(0, size)),
+      read(file.slice(Math.max(size, file.size - tailSize), file.size))]);
+    return { header, tail };
   } catch {
     return null;
   }

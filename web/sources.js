@@ -5,14 +5,15 @@
 // may be null; root is the handle of the folder it was found in), others the
 // number of files in a folder that are not PCG files and get no row,
 // unreadable the number of folders passed over because the system or the
-// browser would not list them (a USB stick's "System Volume Information").
+// browser would not list them (a USB stick's "System Volume Information"),
+// listed the number of folders gone through.
 export const handlesGiven = typeof window.showOpenFilePicker === 'function';
 export const foldersGiven = typeof window.showDirectoryPicker === 'function';
 // In a folder, a PCG file is told by its name: a synthesizer names them so,
 // and a folder of samples may hold thousands of large files that are not.
 const isPcgName = (name) => /\.pcg$/i.test(name);
-const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0 });
-const nothingFound = () => ({ sources: [], others: 0, unreadable: 0 });
+const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0, listed: 0 });
+const nothingFound = () => filesOnly([]);
 // A folder's files in the order of their paths, which a folder does not keep.
 const byPath = (sources) => sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
 
@@ -48,6 +49,7 @@ export function takeInput(input) {
     sources: byPath(pcg.map((file) => ({ name: file.webkitRelativePath.replace(/^[^/]*\//, ''), file, handle: null, root: null }))),
     others: files.length - pcg.length,
     unreadable: 0,
+    listed: 1,
   };
 }
 
@@ -70,6 +72,7 @@ async function walkHandle(folder, root, path, found, seen) {
       if (handle.kind === 'directory') await walkHandle(handle, root, `${name}/`, found, seen);
       else foundFile(found, seen, handle.name, { name, file: null, handle, root });
     }
+    found.listed++;
   } catch {
     found.unreadable++;
   }
@@ -82,6 +85,7 @@ async function walkEntry(folder, path, found, seen) {
   for (;;) {
     const entries = await new Promise((resolve, reject) => reader.readEntries(resolve, reject)).catch(() => null);
     if (!entries) found.unreadable++;
+    else if (!entries.length) found.listed++;
     if (!entries?.length) return;
     for (const entry of entries) {
       const name = path + entry.name;
@@ -121,6 +125,7 @@ export function takeDrop(transfer, seen) {
       found.sources.push(...byPath(folder.sources));
       found.others += folder.others;
       found.unreadable += folder.unreadable;
+      found.listed += folder.listed;
     }
     return found;
   })();

@@ -101,9 +101,10 @@ export function showEntry(entry, download) {
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
 // letter the bank of the change on show, '' before one.  Before one it also
-// counts what a folder held besides its rows ({ others, unreadable }): the
-// other files, and the folders that could not be read.
-export function showSummary(entries, letter, { others, unreadable }) {
+// counts what a pick held besides its rows ({ others, unreadable,
+// nothingRead }): the other files, the folders that could not be read, and
+// whether nothing at all could be.
+export function showSummary(entries, letter, { others, unreadable, nothingRead }) {
   const counts = {};
   for (const entry of entries) {
     const key = entry.copy ? 'copy' : entry.outcome;
@@ -116,9 +117,9 @@ export function showSummary(entries, letter, { others, unreadable }) {
   }
   if (!letter && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
   if (!letter && unreadable) parts.push(`${counted(unreadable)} ${unreadable === 1 ? 'folder' : 'folders'} could not be read`);
-  if (!letter && !entries.length && others) parts.unshift('No PCG files');
+  if (!letter && !entries.length && parts.length) parts.unshift('No PCG files');
   summary.textContent = parts.length ? `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.` : '';
-  if (!entries.length && !others && unreadable) summary.textContent = texts.nothingRead;
+  if (nothingRead) summary.textContent = texts.nothingRead;
   bringIntoView();
 }
 
