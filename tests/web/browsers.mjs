@@ -18,14 +18,14 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-export const until = async (what, check, seconds = 10) => {
+export const until = async (what, check, seconds = 30) => {
   for (const end = Date.now() + seconds * 1000; Date.now() < end; await sleep(50)) {
     const value = await check();
     if (value) return value;
   }
   throw new Error(`timed out waiting for ${what}`);
 };
-export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // A finished download: there, and no partial file beside it.
 async function downloadedIn(folder, name) {
@@ -69,9 +69,19 @@ async function puppeteerEngine(name, launch) {
   };
 }
 
-export const chromium = () => puppeteerEngine('Chromium', {
-  browser: 'chrome', executablePath: process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium', args: chromiumArgs,
-});
+// As root, Chromium runs without the capabilities that let root read any
+// file, so that a folder no one may read is unreadable to it too.
+export async function chromium() {
+  const path = process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium';
+  const folder = mkdtempSync(join(tmpdir(), 'tavrelon-chromium-'));
+  const unprivileged = join(folder, 'chromium');
+  const caps = '-dac_override,-dac_read_search';
+  writeFileSync(unprivileged, `#!/bin/sh\nexec setpriv --inh-caps=${caps} --bounding-set=${caps} '${path}' "$@"\n`, { mode: 0o755 });
+  const engine = await puppeteerEngine('Chromium', {
+    browser: 'chrome', executablePath: process.getuid() === 0 ? unprivileged : path, args: chromiumArgs,
+  });
+  return { ...engine, close: () => engine.close().finally(() => rmSync(folder, { recursive: true, force: true })) };
+}
 export const firefox = () => puppeteerEngine('Firefox', {
   browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
 });
