@@ -139,15 +139,18 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       // Saved again since the pick: longer, and dated as a later save is;
       // then, of the same size and with the time stamp of the pick, as a
       // save within the same second looks to a browser that counts time
-      // stamps in seconds, another set's file, and the same header over other
-      // data.
+      // stamps in seconds, another synthesizer's header over the same data,
+      // and the same header over other data.
       writeFileSync(files[7], Buffer.concat([bytes[later[0]], Buffer.from(' and more')]));
       utimesSync(files[7], picked + 65, picked + 65);
-      writeFileSync(files[8], pcgBytes(3, 'STRINGS.PCG'));
+      writeFileSync(files[8], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
       writeFileSync(files[9], Buffer.concat([bytes[later[2]].subarray(0, 52), Buffer.alloc(bytes[later[2]].length - 52, 'new data ')]));
       for (const file of files.slice(8)) utimesSync(file, picked, picked);
-      for (const row of [8, 9, 10]) await s.click(`#results li:nth-child(${row}) a`);
-      assert.deepEqual(await shown(s, 'the files saved again', (v) => v.links.length === 4), {
+      for (const [i, name] of later.entries()) {
+        await s.click(`#results li:nth-child(${8 + i}) a`);
+        await shown(s, name, (v) => v.rows[7 + i] === `${name}: ${unreadable}`);
+      }
+      assert.deepEqual(await s.evaluate(view), {
         summary: 'Bank Z: 3 copies to download, 3 refused, 4 can no longer be read.',
         rows: [...rows, ...later.map((name) => `${name}: ${unreadable}`)], links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
       });
