@@ -1,6 +1,6 @@
 # The page, for the release files that carry it: the web build's own page,
-# made with emscripten in a build of its own below this one.  Sets
-# tavrelon_page to the file.
+# made with emscripten in a build of its own below this one, with the site
+# folder's zip beside it.  Sets tavrelon_page to the page's file.
 include_guard(GLOBAL)
 include(ExternalProject)
 set(tavrelon_page ${PROJECT_BINARY_DIR}/page/Tavrelon-${PROJECT_VERSION}.html)
@@ -10,7 +10,7 @@ ExternalProject_Add(page_for_release
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
     -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target page
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target page site
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${tavrelon_page}
   INSTALL_COMMAND ""

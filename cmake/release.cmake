@@ -3,7 +3,8 @@
 #   cmake -P cmake/release.cmake
 #
 # the Windows zip (the windows preset), the Linux tarball and Debian package
-# (the release preset) and the page, which the zip and the tarball carry too.
+# (the release preset), the page, which the zip and the tarball carry too,
+# and the site folder's zip for a web host.
 # The tests labelled release make each preset's files and check them before
 # they are taken; the presets' other tests are run by their own commands.
 cmake_minimum_required(VERSION 3.21)
@@ -21,7 +22,8 @@ endforeach()
 set(dist ${top}/build/dist)
 file(REMOVE_RECURSE ${dist})
 file(GLOB files ${top}/build/windows/*.zip ${top}/build/release/*.tar.gz
-  ${top}/build/release/*.deb ${top}/build/release/page/Tavrelon-*.html)
+  ${top}/build/release/*.deb ${top}/build/release/page/Tavrelon-*.html
+  ${top}/build/release/page/Tavrelon-*-site.zip)
 foreach(file IN LISTS files)
   get_filename_component(name ${file} NAME)
   file(COPY ${file} DESTINATION ${dist})

@@ -1,13 +1,14 @@
 // Makes the single-file page: page.html with its style, its script and the
 // core's WebAssembly inside it, and a Content-Security-Policy that lets that
 // one script and that one style run and nothing else, least of all a
-// connection.  The license goes into the page as a comment.
+// connection.  The license goes into the page as a comment.  A site
+// (site.mjs) adds to the page's head and to its policy what it needs.
 // usage: node assemble.mjs PAGE.html STYLE.css ENTRY.js CORE.wasm LICENSE VERSION OUT.html
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createHash } from 'node:crypto';
 import { basename, dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
-const [page, style, entry, core, license, version, out] = process.argv.slice(2);
 const read = (file) => readFileSync(file, 'utf8');
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
@@ -38,15 +39,25 @@ function bundle(file, done = new Map(), importers = []) {
   return done;
 }
 
-const script = `'use strict';\n${[...bundle(entry).values()].map((module) => module.text).join('')}`;
-const code = script.replace('@CORE_WASM@', readFileSync(core).toString('base64'));
-const css = read(style);
-// Replacements are functions, so that a '$' in them stays as it is.
-const html = read(page)
-  .replace('@LICENSE@', () => read(license))
-  .replaceAll('@VERSION@', version)
-  .replace('@SCRIPT_HASH@', () => hash(code))
-  .replace('@STYLE_HASH@', () => hash(css))
-  .replace('@STYLE@', () => css)
-  .replace('@SCRIPT@', () => code);
-writeFileSync(out, html);
+// The page of [PAGE, STYLE, ENTRY, CORE, LICENSE], with site's head and
+// policy where a site serves it.
+export function assemble([page, style, entry, core, license], version, site = { head: '', policy: '' }) {
+  const script = `'use strict';\n${[...bundle(entry).values()].map((module) => module.text).join('')}`;
+  const code = script.replace('@CORE_WASM@', readFileSync(core).toString('base64'));
+  const css = read(style);
+  // Replacements are functions, so that a '$' in them stays as it is.
+  return read(page)
+    .replace('@LICENSE@', () => read(license))
+    .replaceAll('@VERSION@', version)
+    .replace('@SITE_POLICY@', () => site.policy)
+    .replace('@SITE_HEAD@', () => site.head)
+    .replace('@SCRIPT_HASH@', () => hash(code))
+    .replace('@STYLE_HASH@', () => hash(css))
+    .replace('@STYLE@', () => css)
+    .replace('@SCRIPT@', () => code);
+}
+
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  const args = process.argv.slice(2);
+  writeFileSync(args[6], assemble(args.slice(0, 5), args[5]));
+}

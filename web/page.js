@@ -2,7 +2,9 @@
 // the PCG format run in the core (core.js); files and folders come from
 // sources.js; list.js keeps the files on show and what became of them,
 // changed as change.js carries a change out, copied as copies.js copies,
-// saved as saving.js saves and shown as view.js shows.
+// saved as saving.js saves and shown as view.js shows; app.js makes it an
+// app where a web host serves it.
+import { startApp } from './app.js';
 import { loadCore } from './core.js';
 import { fileList } from './list.js';
 import { folderFiles, foldersGiven, handlesGiven, pickFolderHandle, pickHandles, takeDrop, takeInput } from './sources.js';
@@ -65,6 +67,7 @@ async function start() {
   control('change').addEventListener('click', () => list.changeBanks(control('bank').value));
   control('save-all').addEventListener('click', () => list.saveAllCopies());
   acceptDrops(list);
+  startApp(list);
 }
 
 start().catch(showStartError);

@@ -27,9 +27,13 @@ async function unlessClosed(picker) {
   }
 }
 
+// Files by their handles: picked, or handed to the installed app by the
+// system ("Open with"), which the page then treats alike.
+export const handleFiles = (handles) => filesOnly(handles.map((handle) => ({ name: handle.name, file: null, handle, root: null })));
+
 export async function pickHandles() {
   const handles = await unlessClosed(() => window.showOpenFilePicker({ multiple: true }));
-  return handles && filesOnly(handles.map((handle) => ({ name: handle.name, file: null, handle, root: null })));
+  return handles && handleFiles(handles);
 }
 
 // A folder asked for once, to read and write: its files are then written
