@@ -7,15 +7,17 @@
 //   pick(paths)            files chosen through the page's file input
 //   click(selector), select(selector, value), screenshot(path), close()
 //   downloaded(name)       the bytes of a finished download, once it is there
-// Chromium's and Firefox's sessions also have puppeteer's page, and open()
+// Chromium's and Firefox's sessions also have puppeteer's page, the errors
+// on its console, and open()
 // takes { viewport, beforeLoad }: a function, or [function, ...args], run in
-// the page before its own script.
+// the page before its own script; their engines have puppeteer's browser,
+// and chromium(launch) takes more of puppeteer's launch options.
 import { spawn } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { extname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 export const until = async (what, check, seconds = 30) => {
@@ -41,18 +43,21 @@ const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disa
 async function puppeteerEngine(name, launch) {
   const browser = await puppeteer.launch({ headless: true, ...launch });
   return {
-    name,
+    name, browser,
     async open(url, options = {}) {
       const downloads = mkdtempSync(join(tmpdir(), 'tavrelon-downloads-'));
       const context = await browser.createBrowserContext({ downloadBehavior: { policy: 'allow', downloadPath: downloads } });
       const page = await context.newPage();
       const requests = [];
+      const errors = [];
       page.on('request', (request) => requests.push(request.url()));
+      page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+      page.on('pageerror', (error) => errors.push(error.message));
       if (options.viewport) await page.setViewport(options.viewport);
       if (options.beforeLoad) await page.evaluateOnNewDocument(...[options.beforeLoad].flat());
       await page.goto(url);
       return {
-        page, requests,
+        page, requests, errors,
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
         pick: async (paths, input = '#files') => (await page.$(input)).uploadFile(...paths),
         click: (selector) => page.click(selector),
@@ -71,14 +76,14 @@ async function puppeteerEngine(name, launch) {
 
 // As root, Chromium runs without the capabilities that let root read any
 // file, so that a folder no one may read is unreadable to it too.
-export async function chromium() {
+export async function chromium(launch = {}) {
   const path = process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium';
   const folder = mkdtempSync(join(tmpdir(), 'tavrelon-chromium-'));
   const unprivileged = join(folder, 'chromium');
   const caps = '-dac_override,-dac_read_search';
   writeFileSync(unprivileged, `#!/bin/sh\nexec setpriv --inh-caps=${caps} --bounding-set=${caps} '${path}' "$@"\n`, { mode: 0o755 });
   const engine = await puppeteerEngine('Chromium', {
-    browser: 'chrome', executablePath: process.getuid() === 0 ? unprivileged : path, args: chromiumArgs,
+    browser: 'chrome', executablePath: process.getuid() === 0 ? unprivileged : path, args: chromiumArgs, ...launch,
   });
   return { ...engine, close: () => engine.close().finally(() => rmSync(folder, { recursive: true, force: true })) };
 }
@@ -86,12 +91,24 @@ export const firefox = () => puppeteerEngine('Firefox', {
   browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
 });
 
-// The page from a web server of its own on the loopback, for what needs an
-// origin (the origin's own file system): { url, close }.
-export async function serve(file) {
-  const server = createHttpServer((request, response) => response.end(readFileSync(file))).listen(0, '127.0.0.1');
+// A web server of its own on the loopback, for what needs an origin (the
+// origin's own file system, a site to install): { url, close }.  It serves
+// one file at every path, or a folder's files by their paths, and can take
+// a port an earlier one had, for the same origin.
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml', '.png': 'image/png' };
+export async function serve(root, port = 0) {
+  const server = createHttpServer((request, response) => {
+    const path = statSync(root).isDirectory() ? join(root, new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html')) : root;
+    if (!existsSync(path)) return response.writeHead(404).end();
+    response.setHeader('content-type', types[extname(path)] ?? 'application/octet-stream');
+    return response.end(readFileSync(path));
+  }).listen(port, '127.0.0.1');
   await new Promise((resolve) => server.once('listening', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`, port: server.address().port,
+    close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
+  };
 }
 
 // Run in a served page: files of the origin's own file system, { path:

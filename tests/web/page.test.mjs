@@ -202,7 +202,7 @@ describe('Chromium, with file handles and more', () => {
   before(async () => { engine = await chromium(); });
   after(() => engine?.close());
 
-  test('the page file: its charset early, the license, its policy exactly its own, a connection refused; a start-up that fails says why', async () => {
+  test('the page file: its charset early, the license, its policy exactly its own, no error on the console, a connection refused; a start-up that fails says why', async () => {
     const html = readFileSync(pageFile, 'utf8');
     assert.ok(statSync(pageFile).size <= 64 * 1024);
     assert.ok(html.indexOf('<meta charset="utf-8">') < 1024 - 22, 'the charset comes after byte 1,024');
@@ -213,6 +213,8 @@ describe('Chromium, with file handles and more', () => {
     assert.equal(policy, `default-src 'none'; script-src ${hash(inline('script'))} 'wasm-unsafe-eval'; ` +
       `style-src ${hash(inline('style'))}; base-uri 'none'; form-action 'none'`);
     const s = await engine.open(pageUrl);
+    await shown(s, 'the page', () => true);
+    assert.deepEqual(s.errors, []);
     const blocked = await s.page.evaluate(() => new Promise((resolve) => {
       document.addEventListener('securitypolicyviolation', (event) => resolve(event.effectiveDirective));
       fetch('http://127.0.0.1:9/').catch(() => setTimeout(() => resolve('not refused by the page'), 5000));

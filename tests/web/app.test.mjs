@@ -1,0 +1,119 @@
+// The site as a musician installs it, in Chromium driven over the DevTools
+// protocol on a pipe, from a web server of the test's own: installable,
+// installed as the system's handler of PCG files, opened with the files the
+// system hands it, working with the network gone, and replaced whole by a
+// new version on the host.  TAVRELON_SITE names the built site folder,
+// TAVRELON_PAGE the page from disk.
+// Chromium's profile, HOME and XDG_DATA_HOME are the test's own, so that what
+// installing registers with the system stays in its scratch folder.
+import { after, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
+import { cpSync, existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { homedir, tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chromium, serve, until } from './browsers.mjs';
+
+const site = process.env.TAVRELON_SITE;
+const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-app-'));
+after(() => rmSync(scratch, { recursive: true, force: true }));
+const home = join(scratch, 'home');
+const launchers = (folder) => (existsSync(folder) ? readdirSync(folder).filter((name) => name.endsWith('.desktop')) : []);
+const pcg = (bank, model) => Buffer.concat([Buffer.from(`KORG${model}`.padEnd(51, ' ')), Buffer.from([bank]), Buffer.from(`${model} programs`)]);
+// In a page: its footer, its summary and its rows, or null while it loads.
+const seen = (page) => page.evaluate(() => document.readyState === 'complete' && [document.querySelector('footer').textContent,
+  document.getElementById('summary').textContent, ...[...document.querySelectorAll('#results li')].map((row) => row.textContent)]).catch(() => null);
+const errors = [];
+const visit = async (browser, url) => {
+  const page = await browser.newPage();
+  page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+  await page.goto(url);
+  return page;
+};
+const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+test('the served page: the script of the page from disk, a policy that adds only its icons, manifest and worker from its own origin', () => {
+  const [served, fromDisk] = [join(site, 'index.html'), process.env.TAVRELON_PAGE].map((file) => readFileSync(file, 'utf8'));
+  const inline = (html, tag) => html.match(new RegExp(`<${tag}>([^]*?)</${tag}>`))[1];
+  const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+  assert.equal(inline(served, 'script'), inline(fromDisk, 'script'));
+  assert.equal(served.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)[1],
+    `default-src 'none'; script-src ${hash(inline(served, 'script'))} 'wasm-unsafe-eval'; style-src ${hash(inline(served, 'style'))}; ` +
+    "img-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'");
+});
+
+test('installable; installed as the handler of PCG files and of nothing else; files the system hands it shown as picked; offline once visited; a new version replaces the old one whole', async (t) => {
+  const realLaunchers = join(homedir(), '.local', 'share', 'applications');
+  const before = launchers(realLaunchers);
+  const engine = await chromium({ pipe: true, userDataDir: join(scratch, 'profile'),
+    env: { ...process.env, HOME: home, XDG_DATA_HOME: join(home, 'share') } });
+  t.after(() => engine.close());
+  let server = await serve(site);
+  t.after(() => server.close());
+  const { browser } = engine;
+  const first = await visit(browser, server.url);
+  await first.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+  assert.deepEqual(errors, []);
+  const cdp = await first.createCDPSession();
+  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  const manifestId = server.url;
+  try {
+    await cdp.send('PWA.install', { manifestId });
+  } catch (error) {
+    if (!/wasn't found/.test(error.message)) throw error;
+    t.skip(`this Chromium cannot install a web app over the protocol: ${error.message}`);
+    return;
+  }
+  const { fileHandlers } = await cdp.send('PWA.getOsAppState', { manifestId });
+  assert.deepEqual(fileHandlers.map(({ action, accepts }) => [action, accepts.map((a) => [a.mediaType, a.fileExtensions.toSorted()])]),
+    [[server.url, [['application/x-korg-pcg', ['.PCG', '.pcg']]]]]);
+  const [launcher, ...more] = launchers(join(home, 'share', 'applications'));
+  assert.deepEqual(more, []);
+  const types = readFileSync(join(home, 'share', 'applications', launcher), 'utf8').match(/^MimeType=(.*)$/m)[1].split(';');
+  assert.ok(types.includes('application/x-korg-pcg') && !types.includes('application/octet-stream'), types.join(';'));
+  assert.deepEqual(launchers(realLaunchers), before);
+
+  // "Open with Tavrelon" on two PCG files and a text file, as a file manager
+  // hands them over: the text file never reaches the app.
+  const files = { 'Warm Pad.pcg': pcg(0, 'TRITON'), 'STRINGS.PCG': pcg(2, 'KRONOS'), 'notes.txt': Buffer.from('notes') };
+  const paths = Object.entries(files).map(([name, bytes]) => {
+    writeFileSync(join(scratch, name), bytes);
+    return join(scratch, name);
+  });
+  await cdp.send('PWA.launchFilesInApp', { manifestId, files: paths });
+  const version = (await seen(first))[0];
+  const opened = await until('the files in the app', async () => {
+    for (const page of await browser.pages(true)) if ((await seen(page))?.length > 2) return seen(page);
+    return null;
+  });
+  assert.deepEqual(opened, [version, '2 PCG files.', 'Warm Pad.pcg: bank A', 'STRINGS.PCG: bank C']);
+
+  // The host gone: a visit is served by the worker, and changes a bank.
+  await server.close();
+  const offline = await visit(browser, server.url);
+  await (await offline.$('#files')).uploadFile(paths[1]);
+  await until('the file', async () => (await seen(offline))?.length === 3);
+  await offline.select('#bank', 'D');
+  await offline.click('#change');
+  assert.deepEqual(await until('the change offline', async () => ((await seen(offline))?.[1].startsWith('Bank') ? seen(offline) : null)),
+    [version, 'Bank D: 1 copy to download.', 'STRINGS.PCG: bank C → D: a changed copy is ready; the file itself is unchanged until the copy replaces it' +
+      'Download STRINGS.PCG']);
+
+  // A new version at the same address.  The next visit is the old one's,
+  // whole, and brings the new one in; once no page of the old one is open,
+  // the visit after is the new one's, whole, and the old cache is gone.
+  const next = join(scratch, 'next');
+  cpSync(site, next, { recursive: true });
+  const edit = (name, from, to) => writeFileSync(join(next, name), readFileSync(join(next, name), 'utf8').replace(from, to));
+  edit('sw.js', /tavrelon-[^"]*/, 'tavrelon-next');
+  edit('index.html', /<footer>Tavrelon [^,]*,/, '<footer>Tavrelon next,');
+  server = await serve(next, server.port);
+  for (const page of await browser.pages(true)) if (page.url().startsWith(server.url)) await page.close();
+  const nextVisit = await visit(browser, server.url);
+  const old = await cacheNames(nextVisit);
+  assert.deepEqual([(await seen(nextVisit))[0], old.length], [version, 1]);
+  await until('the new version waiting', () => nextVisit.evaluate(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null));
+  await nextVisit.close();
+  const visitAfter = await visit(browser, server.url);
+  assert.deepEqual([(await seen(visitAfter))[0], await cacheNames(visitAfter)], ['Tavrelon next, free software under the MIT license', ['tavrelon-next']]);
+});
