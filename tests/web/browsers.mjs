@@ -7,12 +7,12 @@
 //   pick(paths)            files chosen through the page's file input
 //   click(selector), select(selector, value), screenshot(path), close()
 //   downloaded(name)       the bytes of a finished download, once it is there
-// Chromium's and Firefox's sessions also have puppeteer's page, the errors
-// on its console, and open()
-// takes { viewport, beforeLoad }: a function, or [function, ...args], run in
-// the page before its own script; their engines have puppeteer's browser,
-// and chromium(launch) takes more of puppeteer's launch options.
+// Chromium's and Firefox's sessions also have puppeteer's page and its
+// console's errors; open() takes { viewport, beforeLoad }, a function or
+// [function, ...args] run before the page's script; their engines have
+// puppeteer's browser, and chromium(launch) more launch options.
 import { spawn } from 'node:child_process';
+import { createHash } from 'node:crypto';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
@@ -74,8 +74,7 @@ async function puppeteerEngine(name, launch) {
   };
 }
 
-// As root, Chromium runs without the capabilities that let root read any
-// file, so that a folder no one may read is unreadable to it too.
+// As root, Chromium runs without root's leave to read any file.
 export async function chromium(launch = {}) {
   const path = process.env.TAVRELON_CHROMIUM ?? '/usr/bin/chromium';
   const folder = mkdtempSync(join(tmpdir(), 'tavrelon-chromium-'));
@@ -91,10 +90,9 @@ export const firefox = () => puppeteerEngine('Firefox', {
   browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
 });
 
-// A web server of its own on the loopback, for what needs an origin (the
-// origin's own file system, a site to install): { url, close }.  It serves
-// one file at every path, or a folder's files by their paths, and can take
-// a port an earlier one had, for the same origin.
+// A web server on the loopback, for what needs an origin: { url, port,
+// close }.  It serves a file at every path, or a folder, on a port of its own
+// or on an earlier one's (the same origin).
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
   '.svg': 'image/svg+xml', '.png': 'image/png' };
 export async function serve(root, port = 0) {
@@ -138,6 +136,14 @@ const freePort = () => new Promise((resolve) => {
     server.close(() => resolve(port));
   });
 });
+
+// A tag's inline text; a page's policy beside the one it should have.
+export const inline = (html, tag) => html.match(new RegExp(`<${tag}>([^]*?)</${tag}>`))[1];
+export function policies(html, extra = '') {
+  const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+  return [html.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)[1], `default-src 'none'; ` +
+    `script-src ${hash(inline(html, 'script'))} 'wasm-unsafe-eval'; style-src ${hash(inline(html, 'style'))};${extra} base-uri 'none'; form-action 'none'`];
+}
 
 // An X server on a display of its own choosing.
 function startXvfb() {

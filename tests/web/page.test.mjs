@@ -1,8 +1,6 @@
-// The page as a user meets it, in Chromium, Firefox and WebKitGTK: opened
-// from disk, files picked or dropped, a bank chosen, files saved in place or
-// copies downloaded.  TAVRELON_PAGE names the built page; TAVRELON_SCREENSHOTS,
-// if set, a folder for pictures of it (the phone and, in each engine, a
-// laptop).
+// The page as a user meets it, in Chromium, Firefox and WebKitGTK.
+// TAVRELON_PAGE names the built page; TAVRELON_SCREENSHOTS, if set, a folder
+// for pictures of it (a phone, and a laptop in each engine).
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -11,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import axe from 'axe-core';
-import { chromium, firefox, makeOriginFiles, serve, until, webkit } from './browsers.mjs';
+import { chromium, firefox, makeOriginFiles, policies, serve, until, webkit } from './browsers.mjs';
 
 const pageFile = process.env.TAVRELON_PAGE;
 const pageUrl = pathToFileURL(pageFile).href;
@@ -24,10 +22,9 @@ const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-web-'));
 after(() => rmSync(scratch, { recursive: true, force: true }));
 if (shots) mkdirSync(shots, { recursive: true });
 
-// A PCG file as a synthesizer writes it: the magic, a header with CR, LF, NUL
-// and a model's name in it, the bank byte, then data of its own.  Files of
-// other names differ beyond byte 51, and in length, as files from other
-// synthesizers and sets do.
+// A PCG file: the magic, a header with CR, LF, NUL and a model's name, the
+// bank byte, then data.  Files of other names differ beyond byte 51 and in
+// length, as files of other synthesizers and sets do.
 const models = ['TRITON', 'M3', 'KRONOS', 'Nautilus'];
 const pcgBytes = (bank, name) => Buffer.concat([
   Buffer.from(`KORG\r\n\0\x1a${models[name.length % models.length]}`.padEnd(51, ' '), 'latin1'), Buffer.from([bank]),
@@ -40,8 +37,7 @@ const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Obje
   return join(folder, name);
 });
 
-// What the page shows, read in the page: links are the download links and
-// then "Download all copies" where it is offered.
+// What the page shows; links end with "Download all copies" where offered.
 function view() {
   const all = document.getElementById('save-all');
   return {
@@ -51,52 +47,31 @@ function view() {
       ...(all.hidden ? [] : [`${all.textContent}${all.disabled ? ' (greyed out)' : ''}`])],
   };
 }
-// The summary of a change once nothing is under way: work under way ends
-// in an ellipsis.
+// The summary of a change once done: work under way ends in an ellipsis.
 const changed = (v) => v.summary.startsWith('Bank') && v.summary.endsWith('.');
 const shown = (session, what, check) => until(what, async () => {
   const now = await session.evaluate(view);
   return check(now) && now;
 });
 
-// Run in the page: a folder, USB, dropped as Firefox and Safari hand one
-// over, by its entries, made of { path: bytes }.  A folder whose path is
-// given an error's name cannot be listed, as a browser says; one whose name
-// starts with "Slow" lists each time only once the test calls window.letGo().
+// Run in the page: a folder dropped by its entries, as Firefox and Safari
+// hand one over, of tree { name: bytes or tree }.  A folder given an error's
+// name cannot be listed; a "Slow" one lists only at window.letGo().
 function dropEntries(tree) {
-  const folder = (name, error) => {
-    const entry = { name, isDirectory: true, children: [] };
-    entry.createReader = () => {
-      let listed = false;
-      return {
-        readEntries: async (resolve, reject) => {
-          if (error) return reject(new DOMException('not allowed', error));
-          if (name.startsWith('Slow')) await new Promise((go) => { window.letGo = go; });
-          resolve(listed ? [] : entry.children);
-          listed = true;
-        },
-      };
-    };
-    return entry;
-  };
-  const root = folder('USB', typeof tree === 'string' && tree);
-  for (const [path, content] of Object.entries(tree)) {
-    const names = path.split('/');
-    let at = root;
-    for (const name of names.slice(0, -1)) {
-      at = at.children.find((child) => child.name === name) ?? at.children[at.children.push(folder(name)) - 1];
-    }
-    const name = names.at(-1);
-    at.children.push(typeof content === 'string' ? folder(name, content)
-      : { name, isDirectory: false, file: (resolve) => resolve(new File([new Uint8Array(content)], name)) });
-  }
-  const dataTransfer = { items: [{ kind: 'file', getAsFile: () => null, webkitGetAsEntry: () => root }] };
+  const entry = (name, content) => (Array.isArray(content)
+    ? { name, isDirectory: false, file: (resolve) => resolve(new File([new Uint8Array(content)], name)) }
+    : { name, isDirectory: true, createReader: (listed = false) => ({
+      readEntries: async (resolve, reject) => {
+        if (typeof content === 'string') return reject(new DOMException('not allowed', content));
+        if (name.startsWith('Slow')) await new Promise((go) => { window.letGo = go; });
+        resolve(listed ? [] : Object.entries(content).map(([child, inside]) => entry(child, inside)));
+        listed = true;
+      } }) });
+  const dataTransfer = { items: [{ kind: 'file', getAsFile: () => null, webkitGetAsEntry: () => entry('USB', tree) }] };
   window.dropped = performance.now();
   document.dispatchEvent(Object.assign(new Event('drop', { cancelable: true }), { dataTransfer }));
 }
 
-// Each engine, from a page opened from disk: files changed and a copy
-// downloaded, the refusals, and names as they are.
 for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', firefox], ['WebKitGTK', webkit]]) {
   describe(engineName, () => {
     let engine;
@@ -106,11 +81,9 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
     test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy of its own file that differs in byte 51 alone, none of a file saved again since the pick; a folder\'s PCG files by their paths, the folders that cannot be read passed over', async () => {
       const names = ['Dvořák ギター.pcg', '<img src=x onerror=alert(1)>.pcg', '\u202Esdap.pcg'];
       const later = ['grown.pcg', 'swapped.pcg', 'resaved.pcg'];
-      const bytes = Object.fromEntries([...names, 'gone.pcg', ...later].map((name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)]));
-      const files = makeFiles({
-        ...Object.fromEntries(names.map((name) => [name, bytes[name]])), 'korx.pcg': Buffer.concat([Buffer.from('KORx'), bytes[names[0]].subarray(4)]),
-        'short.pcg': bytes[names[0]].subarray(0, 51), 'empty.pcg': Buffer.alloc(0), ...Object.fromEntries(['gone.pcg', ...later].map((name) => [name, bytes[name]])),
-      });
+      const bytes = Object.fromEntries([...names, 'korx.pcg', 'short.pcg', 'empty.pcg', 'gone.pcg', ...later].map((name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)]));
+      Object.assign(bytes, { 'korx.pcg': Buffer.from(bytes['korx.pcg']).fill('x', 3, 4), 'short.pcg': bytes['short.pcg'].subarray(0, 51), 'empty.pcg': Buffer.alloc(0) });
+      const files = makeFiles(bytes);
       // Dated to the second, as the time stamps of a save are restored below.
       const picked = Math.floor(Date.now() / 1000) - 60;
       for (const file of files) utimesSync(file, picked, picked);
@@ -136,11 +109,9 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       if (shots) await s.screenshot(join(shots, `${engineName}.png`));
       await s.click('#results a');
       assert.deepEqual(await s.downloaded(names[0]), withBank(bytes[names[0]], 25));
-      // Saved again since the pick: longer, and dated as a later save is;
-      // then, of the same size and with the time stamp of the pick, as a
-      // save within the same second looks to a browser that counts time
-      // stamps in seconds, another synthesizer's header over the same data,
-      // and the same header over other data.
+      // Saved again since the pick: longer and dated later; of the same size
+      // and time stamp (a save within the second), another synthesizer's
+      // header over the same data, and the same header over other data.
       writeFileSync(files[7], Buffer.concat([bytes[later[0]], Buffer.from(' and more')]));
       utimesSync(files[7], picked + 65, picked + 65);
       writeFileSync(files[8], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
@@ -154,9 +125,8 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
         summary: 'Bank Z: 3 copies to download, 3 refused, 4 can no longer be read.',
         rows: [...rows, ...later.map((name) => `${name}: ${unreadable}`)], links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
       });
-      // A folder through the folder input, as Firefox and Safari hand one
-      // over: its files with their paths.  No driver but Chromium's hands a
-      // folder to it, so the files are made in the page.
+      // A folder through the folder input, its files with their paths, made
+      // in the page: no driver but Chromium's hands a folder to it.
       const tree = { 'My set/Guitar set/GUITAR.PCG': pcgBytes(0, 'GUITAR.PCG'), 'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60),
         'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
       await s.evaluate((files) => {
@@ -173,11 +143,10 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.equal((await shown(s, 'the folder changed', changed)).summary, 'Bank C: 1 copy to download, 1 refused.');
       await s.click('#results a');
       assert.deepEqual(await s.downloaded('GUITAR.PCG'), withBank(tree['My set/Guitar set/GUITAR.PCG'], 2));
-      // A USB stick dropped: the folders the system will not list are passed
-      // over and counted, and a slow one is counted up once a second has
-      // gone by; a stick that cannot be listed at all says so.
-      await s.evaluate(dropEntries, { 'Guitar set/GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')], 'Slow drive/PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
-        'Slow drive/notes.txt': [], 'System Volume Information': 'NotAllowedError', Locked: 'NotReadableError', Gone: 'NotFoundError' });
+      // A USB stick whose system folders cannot be listed, and a slow one
+      // counted up after a second; then one that cannot be listed at all.
+      await s.evaluate(dropEntries, { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
+        'notes.txt': [] }, 'System Volume Information': 'NotAllowedError', Locked: 'NotReadableError', Gone: 'NotFoundError' });
       await until('a second of looking', () => s.evaluate(() => performance.now() - window.dropped > 1000));
       await s.evaluate(() => window.letGo());
       assert.equal((await shown(s, 'the count so far', (v) => v.summary.includes('so far'))).summary, 'Looking through the folder: 2 files so far…');
@@ -194,9 +163,8 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
   });
 }
 
-// Where the browser hands out file handles: the cases that need Chromium's
-// own controls (its drag pipeline, a phone's viewport, its origin-private
-// file system, downloads in a burst).
+// What needs Chromium's own controls: file handles, its drag pipeline, a
+// phone's viewport, its origin-private file system, downloads in a burst.
 describe('Chromium, with file handles and more', () => {
   let engine;
   before(async () => { engine = await chromium(); });
@@ -207,11 +175,7 @@ describe('Chromium, with file handles and more', () => {
     assert.ok(statSync(pageFile).size <= 64 * 1024);
     assert.ok(html.indexOf('<meta charset="utf-8">') < 1024 - 22, 'the charset comes after byte 1,024');
     assert.ok(html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')), 'the license is not in the page');
-    const inline = (tag) => html.match(new RegExp(`<${tag}>([^]*?)</${tag}>`))[1];
-    const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
-    const policy = html.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)[1];
-    assert.equal(policy, `default-src 'none'; script-src ${hash(inline('script'))} 'wasm-unsafe-eval'; ` +
-      `style-src ${hash(inline('style'))}; base-uri 'none'; form-action 'none'`);
+    assert.equal(...policies(html));
     const s = await engine.open(pageUrl);
     await shown(s, 'the page', () => true);
     assert.deepEqual(s.errors, []);
@@ -236,16 +200,13 @@ describe('Chromium, with file handles and more', () => {
     const server = await serve(pageFile);
     t.after(server.close);
     const s = await engine.open(server.url, { viewport: { width: 1280, height: 800 } });
-    // Files of the origin's own file system stand in for the system's pickers,
-    // and "My set" for a folder a synthesizer wrote, with a folder the system
-    // will not list.  Questions are put as a browser puts them: only within a
-    // second of the user's last action, and not in a click the page made.
-    // kept and broken are answered a while after the one before; refused and
-    // late when the test answers them (window.letGo(name)), and late is
-    // opened for writing the first time only when the test lets it go
-    // (window.letGo('open')).  refused is refused, broken cannot be written,
-    // vanished cannot be read.  Every question, every write and every
-    // summary is recorded.
+    // The origin's own files stand in for the system's pickers, "My set" for
+    // a synthesizer's folder with one the system will not list.  Questions
+    // are put only within a second of a user's action, never in a click the
+    // page made; kept's and broken's answered in turn, refused's and late's
+    // at window.letGo(name), late opened for writing first at
+    // window.letGo('open').  refused is refused, broken cannot be written,
+    // vanished cannot be read.  Questions, writes and summaries are recorded.
     const names = ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg'];
     const bytes = Object.fromEntries(names.map((name) => [name, pcgBytes(0, name)]));
     const set = { 'Guitar set/GUITAR.PCG': 0, 'Guitar set/samples/NYLON A2.WAV': -1, 'Keys/E-PIANO.PCG': 0,
@@ -257,9 +218,8 @@ describe('Chromium, with file handles and more', () => {
       const set = window.made['My set'];
       handles[4].getFile = () => Promise.reject(new DOMException('gone', 'NotFoundError'));
       let lastAction = -Infinity;
-      for (const type of ['keydown', 'mousedown', 'click']) {
-        addEventListener(type, (event) => { lastAction = event.isTrusted ? performance.now() : -Infinity; }, true);
-      }
+      const act = (event) => { lastAction = event.isTrusted ? performance.now() : -Infinity; };
+      for (const type of ['keydown', 'mousedown', 'click']) addEventListener(type, act, true);
       const held = {};
       const hold = (name) => new Promise((resolve) => { held[name] = resolve; });
       window.letGo = (name) => held[name]();
@@ -271,9 +231,7 @@ describe('Chromium, with file handles and more', () => {
         handle.requestPermission = async () => {
           window.questions.push(handle.name);
           if (handle.granted) return 'granted';
-          if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) {
-            throw new DOMException('User activation is required', 'SecurityError');
-          }
+          if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) throw new DOMException('no', 'SecurityError');
           if (['refused.pcg', 'late.pcg'].includes(handle.name)) await hold(handle.name);
           else await (previous = previous.then(() => new Promise((resolve) => setTimeout(resolve, 400))));
           handle.granted = handle.name !== 'refused.pcg';
@@ -281,14 +239,10 @@ describe('Chromium, with file handles and more', () => {
           return handle.granted ? 'granted' : 'denied';
         };
       }
-      FileSystemFileHandle.prototype.requestPermission = function () {
-        window.questions.push(this.name);
-        return Promise.resolve('granted');
-      };
+      FileSystemFileHandle.prototype.requestPermission = async function () { return window.questions.push(this.name) && 'granted'; };
       const { values } = FileSystemDirectoryHandle.prototype;
       FileSystemDirectoryHandle.prototype.values = function () {
-        if (this.name !== 'System Volume Information') return values.call(this);
-        return (async function* () { throw new DOMException('not allowed', 'NotReadableError'); })();
+        return this.name === 'System Volume Information' ? (async function* () { throw new DOMException('no', 'NotReadableError'); })() : values.call(this);
       };
       window.pickerOptions = [];
       window.showOpenFilePicker = async (options) => window.pickerOptions.push(options) && handles;
@@ -306,10 +260,7 @@ describe('Chromium, with file handles and more', () => {
         window.writes.push(`${this.fileName} ${JSON.stringify({ ...data, data: [...data.data] })}`);
         return write.call(this, data);
       };
-      FileSystemWritableFileStream.prototype.abort = function () {
-        window.writes.push(`${this.fileName} aborted`);
-        return abort.call(this);
-      };
+      FileSystemWritableFileStream.prototype.abort = function () { return window.writes.push(`${this.fileName} aborted`) && abort.call(this); };
       const summary = document.getElementById('summary');
       new MutationObserver((records) => window.summaries.push(...records.flatMap((r) => [...r.addedNodes].map((n) => n.textContent))))
         .observe(summary, { childList: true });
@@ -342,8 +293,7 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual(await shown(s, 'the questions', (v) => v.links.length === 2 && v.rows[0].endsWith('saved in the file')), questions);
     for (const key of ['Tab', 'Tab', 'Enter']) await s.page.keyboard.press(key);
     assert.deepEqual(await s.downloaded('broken.pcg'), withBank(bytes['broken.pcg'], 3));
-    // late allowed, and held as it is opened for writing; then another bank,
-    // while the browser still asks for refused: neither is written.
+    // Another bank while refused is asked and late opened for writing.
     await s.evaluate(() => window.letGo('late.pcg'));
     await until('late opened', () => s.evaluate(() => window.writes.includes('late.pcg {"keepExistingData":true}')));
     assert.deepEqual(await s.evaluate(view), { ...questions, summary: 'Bank D: waiting for your permission to change 1 file\u2026',
@@ -356,10 +306,9 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual(await state(), { kept: 3, late: 0, writes: [...written('kept.pcg', 3), 'late.pcg aborted', written('late.pcg')[0]].sort(),
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'kept.pcg answered', 'broken.pcg answered', 'late.pcg answered', 'refused.pcg answered'] });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions), [{ multiple: true }]);
-    // Pressed with no fresh action of the user's, the browser will not ask
-    // for refused; pressed again by the user, only refused is asked for, and
-    // broken, failed meanwhile, is counted as done once the browser asks no
-    // more.
+    // Pressed by the page, refused is not asked for; pressed by the user,
+    // only refused is, and broken, failed meanwhile, is counted once the
+    // browser asks no more.
     await s.evaluate(() => document.getElementById('change').click());
     const notAsked = 'refused.pcg: bank A → E: not saved: the browser did not let this page ask to change the file; press “Change bank” again';
     const afterE = ['kept.pcg: bank D → E, saved in the file', notAsked, `broken.pcg: bank A → E: ${notWritten}Download broken.pcg`,
@@ -380,9 +329,8 @@ describe('Chromium, with file handles and more', () => {
     assert.ok((await s.evaluate(() => window.summaries)).includes('Saving 1 of 2 files\u2026'), 'progress missed broken');
     assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
-    // A folder, asked for once to read and write: its PCG files by their
-    // path inside it, the other files counted, the folder the system would
-    // not list passed over.  The page as it is then is README's picture.
+    // A folder, asked for once to read and write, its unlisted folder passed
+    // over.  The page as it is then is README's picture.
     await s.click('#pick-folder');
     const pcgPaths = Object.keys(set).filter((path) => set[path] >= 0);
     assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
@@ -401,10 +349,16 @@ describe('Chromium, with file handles and more', () => {
 
   test('second actions: a link and "Download all copies" save again when used again, a double click changes once, another bank or the same files picked again start afresh, a closed picker changes nothing', async () => {
     const [a, b] = makeFiles({ 'a.pcg': pcgBytes(0, 'a.pcg'), 'b.pcg': pcgBytes(1, 'b.pcg') });
-    // Every copy handed to the downloads is recorded with its bank byte: a
-    // download of the same name again would overwrite the first here.
+    // Every copy downloaded is recorded with its bank byte (one of the same
+    // name would overwrite the first here); copies are read once window.held.
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
+        const { stream } = Blob.prototype;
+        window.held = Promise.resolve();
+        Blob.prototype.stream = function () {
+          const reader = stream.call(this).getReader();
+          return new ReadableStream({ pull: async (out) => window.held.then(() => reader.read()).then((part) => (part.done ? out.close() : out.enqueue(part.value))) });
+        };
         window.showOpenFilePicker = async () => {
           window.closedPickers = (window.closedPickers ?? 0) + 1;
           throw new DOMException('closed', 'AbortError');
@@ -440,9 +394,11 @@ describe('Chromium, with file handles and more', () => {
     await s.page.click('#change', { count: 2 });
     assert.deepEqual(await shown(s, 'the change', changed), copies('E'));
     for (let i = 0; i < 2; i++) {
+      await s.evaluate(() => { window.held = new Promise((go) => { window.letGo = go; }); });
       await s.click('#save-all');
-      assert.deepEqual((await s.evaluate(view)).links.at(-1), 'Download all copies (greyed out)');
       await s.click('#save-all'); // while it goes on: no more copies
+      assert.deepEqual((await s.evaluate(view)).links.at(-1), 'Download all copies (greyed out)');
+      await s.evaluate(() => window.letGo());
       assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')), copies('E'));
     }
     assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'a.pcg 4', 'b.pcg 4', 'a.pcg 4', 'b.pcg 4']);
@@ -455,18 +411,14 @@ describe('Chromium, with file handles and more', () => {
   });
 
   test('a real drop hands over a file and a folder together, its unreadable folder passed over, to change in place; a slow first pick never lands over a quicker second', async () => {
-    // Reads of files whose names start with "slow" wait for the test
-    // (window.letGo()), as on a slow network drive.
+    // Reads of files named "slow…" wait for window.letGo(), as on a slow drive.
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
         const { slice, arrayBuffer } = Blob.prototype;
         const slowDrive = new Promise((resolve) => { window.letGo = resolve; });
-        Blob.prototype.slice = function (...args) {
-          return Object.assign(slice.apply(this, args), { slow: this.slow || /^slow/.test(this.name) });
-        };
+        Blob.prototype.slice = function (...args) { return Object.assign(slice.apply(this, args), { slow: this.slow || /^slow/.test(this.name) }); };
         Blob.prototype.arrayBuffer = function () {
-          const read = arrayBuffer.call(this);
-          return this.slow ? slowDrive.then(() => { window.slowRead = true; return read; }) : read;
+          return this.slow ? slowDrive.then(() => { window.slowRead = true; return arrayBuffer.call(this); }) : arrayBuffer.call(this);
         };
       },
     });
@@ -475,8 +427,7 @@ describe('Chromium, with file handles and more', () => {
       'Set/System Volume Information/IndexerVolumeGuid': 'x' });
     // A folder no one may read, as Windows leaves on every USB stick.
     chmodSync(dirname(locked), 0);
-    const set = dirname(inSet);
-    const drag = { items: [], files: [dropped, set], dragOperationsMask: 1 };
+    const drag = { items: [], files: [dropped, dirname(inSet)], dragOperationsMask: 1 };
     await s.page.mouse.dragEnter({ x: 100, y: 100 }, drag);
     await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
     await s.page.mouse.drop({ x: 100, y: 100 }, drag);
