@@ -5,7 +5,7 @@
 // which ends the work the moment another begins.
 import { copyOf } from './copies.js';
 import { inTurns } from './pool.js';
-import { fileOf, readEnds, sameEnds } from './reading.js';
+import { fileOf, readEnds, readHeader, sameEnds } from './reading.js';
 import { askToWrite, needsAsking, writeBankByte } from './saving.js';
 import { showAsking, showProgress } from './view.js';
 
@@ -94,11 +94,12 @@ async function saveInPlace(work, entry, answer) {
 
 // The bank byte written into the file as it is now, provided it is still a
 // PCG file and the change is still wanted once the file is read and once it
-// is open for writing.
+// is open for writing.  Its tail, beyond the bank byte, stays as it was.
 async function writeInPlace(work, entry) {
   const { list } = work;
   const file = await fileOf(entry);
-  const now = file && await readEnds(file, list.core.headerSize);
+  const header = file && await readHeader(file, list.core.headerSize);
+  const now = header && { header, tail: entry.ends.tail };
   if (!work.wanted()) return;
   const bank = now ? list.core.bankOf(now.header) : -1;
   if (bank < 0) {

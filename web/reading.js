@@ -24,15 +24,18 @@ export async function fileOf(source) {
 // gone).  A file saved again most often keeps its header, but what follows
 // changes, and so does its end.
 export async function readEnds(file, size) {
-  const read = async (blob) => new Uint8Array(await blob.arrayBuffer());
   try {
-    const [header, tail] = await Promise.all([read(file.slice(0, size)),
-      read(file.slice(Math.max(size, file.size - tailSize), file.size))]);
+    const [header, tail] = await Promise.all([bytesOf(file.slice(0, size)),
+      bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size))]);
     return { header, tail };
   } catch {
     return null;
   }
 }
+
+// The header alone, where the tail is known; null when it cannot be read.
+export const readHeader = (file, size) => bytesOf(file.slice(0, size)).catch(() => null);
+const bytesOf = async (blob) => new Uint8Array(await blob.arrayBuffer());
 
 // Each source with its file and that file's ends (null where it cannot be
 // read); read(n) hears how many have been read.
