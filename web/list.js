@@ -14,26 +14,38 @@ import { bankName, clearRows, showButtons, showEntry, showProgress, showRows, sh
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 
+// The list over core: what page.js asks of it.  Its state lives in one
+// object, handed to the steps below and, as its list, to change.js and
+// copies.js.
 export function fileList(core) {
-  let entries = [];
-  // What a pick held besides its rows: see showSummary.
-  let passedOver = { others: 0, unreadable: 0, nothingRead: false };
-  let round = 0;
-  let letter = ''; // the bank of the change on show, '' before one
-  let changing = false; // a change's checks, questions and writes are under way
+  const state = {
+    core, entries: [], round: 0,
+    letter: '', // the bank of the change on show, '' before one
+    changing: false, // a change's checks, questions and writes are under way
+    passedOver: { others: 0, unreadable: 0, nothingRead: false }, // what a pick held besides its rows: see showSummary
+  };
+  state.list = listOf(state);
+  return {
+    showFiles: (picking) => showFiles(state, picking),
+    showCurrentBanks: () => showCurrentBanks(state),
+    changeBanks: (letter) => changeBanks(state, letter),
+    saveAllCopies: () => state.copies.saveAll(state.round),
+  };
+}
 
-  // What change.js and copies.js see of the list.
+// What change.js and copies.js see of the list.
+function listOf(state) {
   const list = {
-    core,
-    entries: () => entries,
-    current: (mine) => mine === round,
-    nameOf: (bank) => bankName(core.letterOf(bank), bank),
-    show: (entry) => showEntry(entry, copies.save),
+    core: state.core,
+    entries: () => state.entries,
+    current: (mine) => mine === state.round,
+    nameOf: (bank) => bankName(state.core.letterOf(bank), bank),
+    show: (entry) => showEntry(entry, state.copies.save),
     showControls: () => showButtons({
-      canChange: entries.some(changeable), copies: entries.some((e) => e.copy), saving: copies.busy(),
+      canChange: state.entries.some(changeable), copies: state.entries.some((e) => e.copy), saving: state.copies.busy(),
     }),
     showTotals() {
-      showSummary(entries, letter, passedOver);
+      showSummary(state.entries, state.letter, state.passedOver);
       list.showControls();
     },
     becomeGone(entry) {
@@ -47,101 +59,101 @@ export function fileList(core) {
       let last = 0;
       return (done) => {
         const now = performance.now();
-        if (mine !== round || now - start < 1000 || now - last < 250) return;
+        if (mine !== state.round || now - start < 1000 || now - last < 250) return;
         last = now;
         showProgress(doing, done, total);
       };
     },
   };
-  const copies = copyMaker(list);
+  state.copies = copyMaker(list);
+  return list;
+}
 
-  // The files of a pick, a folder or a drop in place of those on show:
-  // picking(seen) gives the pick, or a promise of it, and tells seen how many
-  // files it has gone through so far.  A pick that fails as a whole is one
-  // in which nothing could be read.
-  async function showFiles(picking) {
-    const mine = ++round;
-    entries = [];
-    letter = '';
-    clearRows();
-    showButtons({ canChange: false, copies: false });
-    const picked = await Promise.resolve(picking(list.counter(mine, 'Looking through the folder')))
-      .catch(() => ({ sources: [], others: 0, unreadable: 1, listed: 0 }));
-    // The reads start in a task of their own, once the browser has handed
-    // over every file: that takes it a while with thousands.
-    await sleep(0);
-    if (mine !== round) return;
-    const read = await readAllEnds(picked.sources, core.headerSize, list.counter(mine, 'Reading', picked.sources.length));
-    if (mine !== round) return;
-    const rows = showRows(read.map((source) => source.name));
-    entries = read.map((source, i) => ({
-      ...source, row: rows[i], bank: source.ends ? core.bankOf(source.ends.header) : -1,
-      outcome: source.ends ? 'pcg' : 'unreadable', copy: null, savedAs: '',
-    }));
-    const { others, unreadable, listed } = picked;
-    passedOver = { others, unreadable, nothingRead: !entries.length && !others && !listed && unreadable > 0 };
-    showCurrentBanks();
+// The files of a pick, a folder or a drop in place of those on show:
+// picking(seen) gives the pick, or a promise of it, and tells seen how many
+// files it has gone through so far.  A pick that fails as a whole is one
+// in which nothing could be read.
+async function showFiles(state, picking) {
+  const { core, list } = state;
+  const mine = ++state.round;
+  state.entries = [];
+  state.letter = '';
+  clearRows();
+  showButtons({ canChange: false, copies: false });
+  const picked = await Promise.resolve(picking(list.counter(mine, 'Looking through the folder')))
+    .catch(() => ({ sources: [], others: 0, unreadable: 1, listed: 0 }));
+  // The reads start in a task of their own, once the browser has handed
+  // over every file: that takes it a while with thousands.
+  await sleep(0);
+  if (!list.current(mine)) return;
+  const read = await readAllEnds(picked.sources, core.headerSize, list.counter(mine, 'Reading', picked.sources.length));
+  if (!list.current(mine)) return;
+  const rows = showRows(read.map((source) => source.name));
+  state.entries = read.map((source, i) => ({
+    ...source, row: rows[i], bank: source.ends ? core.bankOf(source.ends.header) : -1,
+    outcome: source.ends ? 'pcg' : 'unreadable', copy: null, savedAs: '',
+  }));
+  const { others, unreadable, listed } = picked;
+  state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
+  showCurrentBanks(state);
+}
+
+// A new round: what the older ones have not done yet, they never do.
+function newRound(state) {
+  state.round++;
+  state.letter = '';
+  state.changing = false;
+  for (const entry of state.entries) {
+    entry.copy = null;
+    if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
+    entry.from = state.list.nameOf(entry.bank);
   }
+  return state.round;
+}
 
-  // A new round: what the older ones have not done yet, they never do.
-  function newRound() {
-    round++;
-    letter = '';
-    changing = false;
-    for (const entry of entries) {
-      entry.copy = null;
-      if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
-      entry.from = list.nameOf(entry.bank);
-    }
-    return round;
+// Back to what the files hold now, with no copy on offer.  A file found
+// gone stays so until it is picked again.
+function showCurrentBanks(state) {
+  newRound(state);
+  for (const entry of state.entries) {
+    entry.savedAs = '';
+    state.list.show(entry);
   }
+  state.list.showTotals();
+}
 
-  // Back to what the files hold now, with no copy on offer.  A file found
-  // gone stays so until it is picked again.
-  function showCurrentBanks() {
-    newRound();
-    for (const entry of entries) {
-      entry.savedAs = '';
-      list.show(entry);
-    }
-    list.showTotals();
+// Shows entry's change at once: already saved in this bank, a copy ready,
+// or being saved.  True when there is still work to do for it.
+function startChange(state, entry) {
+  const change = state.core.patched(entry.ends.header, state.letter);
+  Object.assign(entry, { to: state.letter, changed: change });
+  const toDo = entry.savedAs !== state.letter;
+  if (toDo) {
+    Object.assign(entry, { outcome: entry.handle ? 'saving' : 'copy', answered: false });
+    entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
+  } else {
+    Object.assign(entry, { outcome: 'saved', from: entry.savedFrom });
   }
+  state.list.show(entry);
+  return toDo;
+}
 
-  // Shows entry's change at once: already saved in this bank, a copy ready,
-  // or being saved.  True when there is still work to do for it.
-  function startChange(entry) {
-    const change = core.patched(entry.ends.header, letter);
-    Object.assign(entry, { to: letter, changed: change });
-    const toDo = entry.savedAs !== letter;
-    if (toDo) {
-      Object.assign(entry, { outcome: entry.handle ? 'saving' : 'copy', answered: false });
-      entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
-    } else {
-      Object.assign(entry, { outcome: 'saved', from: entry.savedFrom });
-    }
-    list.show(entry);
-    return toDo;
-  }
-
-  // Every row shows its change at once, then the change is carried out and
-  // the summary says how it all ended.  A file already saved in this bank is
-  // left as it is, so that pressing again asks for the files still left.  A
-  // press while all that is under way (a double click) changes nothing; the
-  // button stays where it is for the keyboard.
-  function changeBanks(newLetter) {
-    if (changing) return;
-    const mine = newRound();
-    letter = newLetter;
-    changing = true;
-    const targets = entries.filter(changeable).filter(startChange);
-    const done = carryOut(list, mine, letter, targets);
-    list.showControls();
-    done.then(() => {
-      if (mine !== round) return;
-      changing = false;
-      list.showTotals();
-    });
-  }
-
-  return { showFiles, showCurrentBanks, changeBanks, saveAllCopies: () => copies.saveAll(round) };
+// Every row shows its change at once, then the change is carried out and
+// the summary says how it all ended.  A file already saved in this bank is
+// left as it is, so that pressing again asks for the files still left.  A
+// press while all that is under way (a double click) changes nothing; the
+// button stays where it is for the keyboard.
+function changeBanks(state, letter) {
+  if (state.changing) return;
+  const mine = newRound(state);
+  state.letter = letter;
+  state.changing = true;
+  const targets = state.entries.filter(changeable).filter((entry) => startChange(state, entry));
+  const done = carryOut(state.list, mine, letter, targets);
+  state.list.showControls();
+  done.then(() => {
+    if (!state.list.current(mine)) return;
+    state.changing = false;
+    state.list.showTotals();
+  });
 }
