@@ -29,10 +29,12 @@ export const until = async (what, check, seconds = 30) => {
 };
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// A finished download: there, and no partial file beside it.
+// A finished download: there, not empty, and no partial file beside it
+// (Firefox makes the file empty first and its .part file after; no copy
+// the tests download is empty).
 async function downloadedIn(folder, name) {
   const path = join(folder, name);
-  await until(`the download ${name}`, () => existsSync(path) &&
+  await until(`the download ${name}`, () => existsSync(path) && statSync(path).size > 0 &&
     !['.part', '.crdownload', '.download'].some((end) => existsSync(path + end)));
   return readFileSync(path);
 }
