@@ -11,7 +11,9 @@ ExternalProject_Add(page_for_release
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
     -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target page
+    # cpack installs what the build made, and builds nothing more.
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target page site
     COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${tavrelon_page}
