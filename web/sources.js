@@ -1,12 +1,12 @@
 // Where files come from: the system's pickers, which give file handles where
 // the browser has them (the File System Access API), the page's file and
-// folder inputs, and drops.  A pick is { sources, others, unreadable }: sources
-// the files to show, each { name, file, handle, root } (file, handle or root
-// may be null; root is the handle of the folder it was found in), others the
-// number of files in a folder that are not PCG files and get no row,
-// unreadable the number of folders passed over because the system or the
-// browser would not list them (a USB stick's "System Volume Information"),
-// listed the number of folders gone through.
+// folder inputs, and drops.  A pick is { sources, others, unreadable, listed }:
+// sources the files to show, each { name, file, handle, root } (file, handle
+// or root may be null; root is the handle of the folder it was found in),
+// others the number of files in a folder that are not PCG files and get no
+// row, unreadable the number of folders passed over because the system or
+// the browser would not list them (a USB stick's "System Volume
+// Information"), listed the number of folders gone through.
 export const handlesGiven = typeof window.showOpenFilePicker === 'function';
 export const foldersGiven = typeof window.showDirectoryPicker === 'function';
 // In a folder, a PCG file is told by its name: a synthesizer names them so,
