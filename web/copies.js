@@ -1,10 +1,9 @@
 // The changed copies a browser downloads: one when its link is used, or
 // every copy on offer in one go.  A copy is made at that moment from its
 // file, provided the file is still what it was.
+import { sleep } from './pool.js';
 import { fileOf } from './reading.js';
 import { download, downloadSpacing, intactCopy } from './saving.js';
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // A copy of entry's file to offer: changed in place of the header of ends,
 // which the file must still start with, as it must still end with their

@@ -8,10 +8,10 @@
 // copy on offer or null, savedAs the bank it was last saved in place as.
 import { carryOut } from './change.js';
 import { copyMaker, copyOf } from './copies.js';
+import { sleep } from './pool.js';
 import { readAllEnds } from './reading.js';
 import { bankName, clearRows, showButtons, showEntry, showProgress, showRows, showSummary } from './view.js';
 
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 
 // The list over core: what page.js asks of it.  Its state lives in one

@@ -1,3 +1,6 @@
+// Waits of the page's own: a pause, and work on many files a few at a time.
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
 // Work on many files a few at a time.  A browser handed a thousand reads or
 // writes at once starts them all in one task, and the page stands still
 // until it has.
