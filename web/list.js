@@ -4,12 +4,13 @@
 // and copies.js makes the copies, each handed the list below.  Each file is
 // an entry { name, file, handle, root, ends, bank, row, outcome, from, to,
 // copy, savedAs, savedFrom }: ends its first and last bytes as last known
-// ({ header, tail }), bank the header's bank (-1 for no PCG file), copy the
-// copy on offer or null, savedAs the bank it was last saved in place as.
+// ({ header, tail() }: see reading.js), bank the header's bank (-1 for no PCG
+// file), copy the copy on offer or null, savedAs the bank it was last saved
+// in place as.
 import { carryOut } from './change.js';
 import { copyMaker, copyOf } from './copies.js';
-import { sleep } from './pool.js';
-import { readAllEnds } from './reading.js';
+import { afterPaint, sleep } from './pool.js';
+import { readHeaders, readTails } from './reading.js';
 import { bankName, clearRows, showButtons, showEntry, showProgress, showRows, showSummary } from './view.js';
 
 const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
@@ -86,7 +87,7 @@ async function showFiles(state, picking) {
   // over every file: that takes it a while with thousands.
   await sleep(0);
   if (!list.current(mine)) return;
-  const read = await readAllEnds(picked.sources, core.headerSize, list.counter(mine, 'Reading', picked.sources.length));
+  const read = await readHeaders(picked.sources, core.headerSize, list.counter(mine, 'Reading', picked.sources.length));
   if (!list.current(mine)) return;
   const rows = showRows(read.map((source) => source.name));
   state.entries = read.map((source, i) => ({
@@ -96,6 +97,12 @@ async function showFiles(state, picking) {
   const { others, unreadable, listed } = picked;
   state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
   showCurrentBanks(state);
+  // The tails only once the rows are on the screen: they matter only to a
+  // file saved again after the pick, and a change or a copy waits for those
+  // it needs.  Starting reads takes the browser a while.
+  const { entries } = state;
+  await afterPaint();
+  readTails(entries, () => state.entries === entries);
 }
 
 // A new round: what the older ones have not done yet, they never do.
@@ -129,7 +136,7 @@ function startChange(state, entry) {
   Object.assign(entry, { to: state.letter, changed: change });
   const toDo = entry.savedAs !== state.letter;
   if (toDo) {
-    Object.assign(entry, { outcome: entry.handle ? 'saving' : 'copy', answered: false });
+    entry.outcome = entry.handle ? 'saving' : 'copy';
     entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
   } else {
     Object.assign(entry, { outcome: 'saved', from: entry.savedFrom });

@@ -1,10 +1,13 @@
-// What the page reads of a file: the file as it is now, and its ends, a few
-// files at a time; and whether two reads of a file's ends agree.
+// What the page reads of a file: the file as it is now, its header at the
+// pick and its tail soon after, a few files at a time; and whether a read
+// of a file's ends agrees with what was read before.
 import { inTurns } from './pool.js';
 
 // Enough reads at once to keep the disk busy, few enough that starting them
 // never holds up the page.
 const readsAtOnce = 64;
+// The tails are read while the page waits for the user, fewer at once.
+const tailsAtOnce = 8;
 // How many bytes of a file's end are kept, beside its header, to tell it again.
 const tailSize = 32;
 
@@ -18,40 +21,52 @@ export async function fileOf(source) {
   }
 }
 
-// What tells a file again: its first size bytes, the header, and its last
-// few after them, the tail, so that a file of any size costs the same:
-// { header, tail }.  Null when the file cannot be read (a folder, or a file
-// gone).  A file saved again most often keeps its header, but what follows
-// changes, and so does its end.
+const bytesOf = async (blob) => new Uint8Array(await blob.arrayBuffer());
+// The header, a file's first size bytes; null when it cannot be read.
+export const readHeader = (file, size) => bytesOf(file.slice(0, size)).catch(() => null);
+// The tail: the last few bytes after the header, so that a file of any size
+// costs the same.  A file saved again most often keeps its header, but what
+// follows changes, and so does its end.
+const readTail = (file, size) => bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size));
+
+// Both ends of file as it is now, { header, tail }; null when it cannot be
+// read (a folder, or a file gone).
 export async function readEnds(file, size) {
   try {
-    const [header, tail] = await Promise.all([bytesOf(file.slice(0, size)),
-      bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size))]);
+    const [header, tail] = await Promise.all([bytesOf(file.slice(0, size)), readTail(file, size)]);
     return { header, tail };
   } catch {
     return null;
   }
 }
 
-// The header alone, where the tail is known; null when it cannot be read.
-export const readHeader = (file, size) => bytesOf(file.slice(0, size)).catch(() => null);
-const bytesOf = async (blob) => new Uint8Array(await blob.arrayBuffer());
-
-// Each source with its file and that file's ends (null where it cannot be
-// read); read(n) hears how many have been read.
-export function readAllEnds(sources, size, read) {
+// Each source with its file and that file's ends as the pick found them,
+// { header, tail } (null where the file cannot be read); read(n) hears how
+// many have been read.  Only the headers are read here: the rows need no
+// more.  tail() reads the tail once, when readTails or a check first asks
+// for it, from the file as the pick handed it over: a browser that sees
+// the file saved again since then refuses that read (tail() gives null).
+export function readHeaders(sources, size, read) {
   let done = 0;
   return inTurns(sources, readsAtOnce, async (source) => {
     const file = await fileOf(source);
-    const ends = file && await readEnds(file, size);
+    const header = file && await readHeader(file, size);
     read(++done);
-    return { ...source, file, ends };
+    let tail = null;
+    return { ...source, file, ends: header && { header, tail: () => (tail ??= readTail(file, size).catch(() => null)) } };
   });
 }
+
+// The tails of the files read above, while shown() says they are on show.
+export const readTails = (entries, shown) => inTurns(entries.filter((entry) => entry.ends), tailsAtOnce,
+  (entry) => shown() && entry.ends.tail());
 
 function sameBytes(a, b) {
   return a.length === b.length && a.every((byte, i) => byte === b[i]);
 }
 
-// Whether two reads of a file's ends ({ header, tail }) found the same.
-export const sameEnds = (a, b) => Boolean(a && b) && sameBytes(a.header, b.header) && sameBytes(a.tail, b.tail);
+// Whether now, a read of a file's ends, found what was known of them before.
+export async function sameEnds(now, known) {
+  const tail = await known.tail();
+  return Boolean(now && tail) && sameBytes(now.header, known.header) && sameBytes(now.tail, tail);
+}
