@@ -4,41 +4,51 @@
 // copy ready.  Handed the list (list.js) and the round the change is in,
 // which ends the work the moment another begins.
 import { copyOf } from './copies.js';
-import { inTurns } from './pool.js';
+import { inTurns, pool, sleep } from './pool.js';
 import { fileOf, readEnds, readHeader, sameEnds } from './reading.js';
 import { askToWrite, needsAsking, writeBankByte } from './saving.js';
 import { showAsking, showProgress } from './view.js';
 
 const writesAtOnce = 32;
 const checksAtOnce = 32;
+const asksAtOnce = 100;
 
 // Carries out the change of targets to letter in round mine; settles once
-// it all has.  Every question is put now, while the click is fresh.
+// it all has.  Every question is put now, while the click is fresh; the
+// files of a question are written, a few at a time across all questions,
+// once it is answered.
 export function carryOut(list, mine, letter, targets) {
   const inPlace = targets.filter((entry) => entry.handle);
-  const answers = askAll(inPlace);
   const work = {
-    list, mine, letter, saved: 0, total: inPlace.length, wasAsking: false,
+    list, mine, letter, saved: 0, total: inPlace.length, asking: 0, wasAsking: false, write: pool(writesAtOnce),
     wanted: () => list.current(mine), count: list.counter(mine, 'Saving', inPlace.length),
   };
+  const questions = askAll(inPlace);
+  const query = pool(checksAtOnce);
   return Promise.allSettled([
     inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(work, entry)),
-    ...inPlace.map((entry) => showQuestion(work, entry)),
-    inTurns(inPlace, writesAtOnce, async (entry, i) => {
-      await saveInPlace(work, entry, answers[i]);
-      work.saved++;
-      showWork(work);
-    }),
+    ...questions.map((question) => query(() => showQuestion(work, question))),
+    ...questions.map((question) => saveInPlace(work, question)),
   ]);
 }
 
-// One question for each folder, one for each file of no folder.
+// One question for each folder, one for each file of no folder: { asked,
+// answer, entries }, the handle asked for, the browser's answer and the
+// entries it is for.  The questions are put a hundred in a task, one task
+// after the other, while the click is still fresh: putting a thousand
+// holds the page up.
 function askAll(inPlace) {
   const questions = new Map();
-  return inPlace.map((entry) => {
+  for (const entry of inPlace) {
     const asked = entry.root ?? entry.handle;
-    if (!questions.has(asked)) questions.set(asked, askToWrite(asked));
-    return questions.get(asked);
+    if (!questions.has(asked)) questions.set(asked, { asked, entries: [] });
+    questions.get(asked).entries.push(entry);
+  }
+  const turns = [];
+  return [...questions.values()].map((question, i) => {
+    const turn = Math.floor(i / asksAtOnce);
+    const ask = () => askToWrite(question.asked);
+    return Object.assign(question, { answer: turn ? (turns[turn] ??= sleep(0)).then(ask) : ask() });
   });
 }
 
@@ -47,10 +57,9 @@ function askAll(inPlace) {
 // once, and then as the work is counted up.
 function showWork(work) {
   if (!work.wanted()) return;
-  const asking = work.list.entries().filter((entry) => entry.outcome === 'asking').length;
-  if (asking) {
+  if (work.asking) {
     work.wasAsking = true;
-    showAsking(work.letter, asking);
+    showAsking(work.letter, work.asking);
   } else if (work.wasAsking) {
     work.wasAsking = false;
     showProgress('Saving', work.saved, work.total);
@@ -61,35 +70,48 @@ function showWork(work) {
 
 async function checkReadable(work, entry) {
   const now = await readEnds(entry.file, work.list.core.headerSize);
-  if (work.wanted() && !sameEnds(now, entry.ends)) work.list.becomeGone(entry);
+  if (!await sameEnds(now, entry.ends) && work.wanted()) work.list.becomeGone(entry);
 }
 
-async function showQuestion(work, entry) {
-  if (await needsAsking(entry.root ?? entry.handle) && work.wanted() && !entry.answered) {
+// Rows that wait for the browser's question, until it is answered.
+async function showQuestion(work, question) {
+  if (!await needsAsking(question.asked) || !work.wanted() || question.answered) return;
+  question.shown = true;
+  work.asking += question.entries.length;
+  for (const entry of question.entries) {
     entry.outcome = 'asking';
     work.list.show(entry);
-    showWork(work);
   }
+  showWork(work);
 }
 
-// Once the browser answers: the file written if allowed, else a copy
-// offered where the browser said no, or the row asking to press again where
-// it would not ask.
-async function saveInPlace(work, entry, answer) {
-  const said = await answer;
+// Once the browser answers a question: each of its rows says at once that
+// its file is being saved, and the files are written in their turn if
+// allowed; else a copy is offered where the browser said no, or each row
+// asks to press again where it would not ask.
+async function saveInPlace(work, question) {
+  const said = await question.answer;
   if (!work.wanted()) return;
-  entry.answered = true;
-  entry.outcome = 'saving';
-  work.list.show(entry);
+  const { entries } = question;
+  question.answered = true;
+  if (question.shown) work.asking -= entries.length;
+  const outcome = { granted: 'saving', denied: 'notAllowed' }[said] ?? 'notAsked';
+  for (const entry of entries) {
+    Object.assign(entry, { outcome, copy: said === 'denied' ? copyOf(entry, entry.ends, entry.changed.header) : null });
+    work.list.show(entry);
+  }
   showWork(work);
-  if (said === 'granted') {
-    await writeInPlace(work, entry);
+  if (said !== 'granted') {
+    work.saved += entries.length;
+    work.list.showControls();
     return;
   }
-  entry.outcome = said === 'denied' ? 'notAllowed' : 'notAsked';
-  entry.copy = said === 'denied' ? copyOf(entry, entry.ends, entry.changed.header) : null;
-  work.list.show(entry);
-  work.list.showControls();
+  await Promise.all(entries.map((entry) => work.write(async () => {
+    if (!work.wanted()) return;
+    await writeInPlace(work, entry);
+    work.saved++;
+    showWork(work);
+  })));
 }
 
 // The bank byte written into the file as it is now, provided it is still a
