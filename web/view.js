@@ -52,7 +52,8 @@ const changeButton = document.getElementById('change');
 const saveAllButton = document.getElementById('save-all');
 
 export const bankName = (letter, bank) => (letter ? `bank ${letter}` : `bank byte ${bank}, no bank letter`);
-const counted = (n) => n.toLocaleString('en-US');
+// Numbers as an English text writes them ("2,300"), the format made once.
+const counted = new Intl.NumberFormat('en-US').format;
 
 export function showBanks(letters) {
   const choice = document.getElementById('bank');
@@ -124,9 +125,12 @@ export function showSummary(entries, letter, { others, unreadable, nothingRead }
 }
 
 // The summary on a phone is often off the screen once the rows have come.
+// Whether it is on the screen is known from the browser's last frame: to
+// measure it anew would lay out every row at once.
+let summaryOnScreen = false;
+new IntersectionObserver(([seen]) => { summaryOnScreen = seen.isIntersecting; }, { threshold: 1 }).observe(summary);
 function bringIntoView() {
-  const { top, bottom } = summary.getBoundingClientRect();
-  if (summary.textContent && (top < 0 || bottom > window.innerHeight)) summary.scrollIntoView({ block: 'nearest' });
+  if (summary.textContent && !summaryOnScreen) summary.scrollIntoView({ block: 'nearest' });
 }
 
 // The summary while the browser asks the user: it ends, as every summary
