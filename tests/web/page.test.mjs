@@ -242,7 +242,7 @@ describe('Chromium, with file handles and more', () => {
       FileSystemFileHandle.prototype.requestPermission = async function () { return window.questions.push(this.name) && 'granted'; };
       const { values } = FileSystemDirectoryHandle.prototype;
       FileSystemDirectoryHandle.prototype.values = function () {
-        return this.name === 'System Volume Information' ? (async function* () { throw new DOMException('no', 'NotReadableError'); })() : values.call(this);
+        return this.name === 'System Volume Information' ? { [Symbol.asyncIterator]: () => ({ next: () => Promise.reject(new DOMException('no', 'NotReadableError')) }) } : values.call(this);
       };
       window.pickerOptions = [];
       window.showOpenFilePicker = async (options) => window.pickerOptions.push(options) && handles;
