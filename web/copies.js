@@ -40,10 +40,9 @@ export function copyMaker(list) {
     try {
       let saved = false;
       for (const entry of list.entries()) {
-        if (!entry.copy) continue;
-        if (saved) await sleep(downloadSpacing);
+        if (saved && entry.copy) await sleep(downloadSpacing);
         if (!list.current(mine)) return;
-        saved = (await save(entry)) || saved;
+        if (entry.copy) saved = (await save(entry)) || saved;
       }
     } finally {
       savingAll = false;
