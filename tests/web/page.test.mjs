@@ -54,12 +54,13 @@ const shown = (session, what, check) => until(what, async () => {
   return check(now) && now;
 });
 
-// Run in the page: a folder dropped by its entries, as Firefox and Safari
-// hand one over, of tree { name: bytes or tree }.  A folder given an error's
-// name cannot be listed; a "Slow" one lists only at window.letGo().
+// Run in the page: files and folders dropped by their entries, as Firefox
+// and Safari hand them over, of tree { name: bytes or tree }.  A folder
+// given an error's name cannot be listed; a "Slow" one lists only at
+// window.letGo().
 function dropEntries(tree) {
   const entry = (name, content) => (Array.isArray(content)
-    ? { name, isDirectory: false, file: (resolve) => resolve(new File([new Uint8Array(content)], name)) }
+    ? { name, isDirectory: false, file: (resolve) => resolve(file(name, content)) }
     : { name, isDirectory: true, createReader: (listed = false) => ({
       readEntries: async (resolve, reject) => {
         if (typeof content === 'string') return reject(new DOMException('not allowed', content));
@@ -67,7 +68,9 @@ function dropEntries(tree) {
         resolve(listed ? [] : Object.entries(content).map(([child, inside]) => entry(child, inside)));
         listed = true;
       } }) });
-  const dataTransfer = { items: [{ kind: 'file', getAsFile: () => null, webkitGetAsEntry: () => entry('USB', tree) }] };
+  const file = (name, content) => Array.isArray(content) && new File([new Uint8Array(content)], name);
+  const items = Object.entries(tree).map(([name, content]) => ({ kind: 'file', getAsFile: () => file(name, content), webkitGetAsEntry: () => entry(name, content) }));
+  const dataTransfer = { items };
   window.dropped = performance.now();
   document.dispatchEvent(Object.assign(new Event('drop', { cancelable: true }), { dataTransfer }));
 }
@@ -78,10 +81,10 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
     before(async () => { engine = await startEngine(); });
     after(() => engine?.close());
 
-    test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy of its own file that differs in byte 51 alone, none of a file saved again since the pick; a folder\'s PCG files by their paths, the folders that cannot be read passed over', async () => {
+    test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy of its own file that differs in byte 51 alone, none of a file cut short or saved again since the pick; a link that keeps the page where it is; a short list laid out whole; a drag that leaves no outline; a folder\'s PCG files by their paths, the folders that cannot be read passed over', async () => {
       const names = ['Dvořák ギター.pcg', '<img src=x onerror=alert(1)>.pcg', '\u202Esdap.pcg'];
       const later = ['grown.pcg', 'swapped.pcg', 'resaved.pcg'];
-      const bytes = Object.fromEntries([...names, 'korx.pcg', 'short.pcg', 'empty.pcg', 'gone.pcg', ...later].map((name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)]));
+      const bytes = Object.fromEntries([...names, 'korx.pcg', 'short.pcg', 'empty.pcg', 'gone.pcg', 'cut.pcg', ...later].map((name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)]));
       Object.assign(bytes, { 'korx.pcg': Buffer.from(bytes['korx.pcg']).fill('x', 3, 4), 'short.pcg': bytes['short.pcg'].subarray(0, 51), 'empty.pcg': Buffer.alloc(0) });
       const files = makeFiles(bytes);
       // Dated to the second, as the time stamps of a save are restored below.
@@ -91,19 +94,27 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       await s.pick(files);
       const refused = [`korx.pcg: ${notPcg}`, `short.pcg: ${notPcg}`, `empty.pcg: ${notPcg}`];
       assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
-        summary: '7 PCG files, 3 refused.', rows: [...names.map((name) => `${name}: bank H`), ...refused, 'gone.pcg: bank B', ...later.map((name) => `${name}: bank H`)], links: [],
+        summary: '8 PCG files, 3 refused.', links: [],
+        rows: [...names.map((name) => `${name}: bank H`), ...refused, 'gone.pcg: bank B', 'cut.pcg: bank H', ...later.map((name) => `${name}: bank H`)],
       });
-      // No markup from a name, and a right-to-left override kept to its name.
+      // No markup from a name, a right-to-left override kept to its name, no
+      // row of a short list left out of a picture or a print, and no outline
+      // once a drag has passed over the page and left.
       assert.deepEqual(await s.evaluate(() => [document.querySelectorAll('img').length,
-        ...[...document.querySelectorAll('#results li')].map((row) => row.querySelector('.status')
-          .getBoundingClientRect().left >= row.querySelector('.name').getBoundingClientRect().right - 1)]), [0, ...files.map(() => true)]);
+        ...[...document.querySelectorAll('#results li')].map((row) => getComputedStyle(row).contentVisibility !== 'auto' && row.querySelector('.status')
+          .getBoundingClientRect().left >= row.querySelector('.name').getBoundingClientRect().right - 1),
+        ...['dragover', 'dragleave'].map((type) => {
+          document.body.dispatchEvent(new DragEvent(type, { bubbles: true, cancelable: true }));
+          return getComputedStyle(document.querySelector('main')).outlineStyle;
+        })]), [0, ...files.map(() => true), 'dashed', 'none']);
       rmSync(files[6]);
+      writeFileSync(files[7], bytes['cut.pcg'].subarray(0, 60));
       await s.select('#bank', 'Z');
       await s.click('#change');
       const copy = (name) => `${name}: bank H → Z: ${copyReady}Download ${name}`;
-      const rows = [...names.map(copy), ...refused, `gone.pcg: ${unreadable}`];
+      const rows = [...names.map(copy), ...refused, `gone.pcg: ${unreadable}`, `cut.pcg: ${unreadable}`];
       assert.deepEqual(await shown(s, 'the change', changed), {
-        summary: 'Bank Z: 6 copies to download, 3 refused, 1 can no longer be read.',
+        summary: 'Bank Z: 6 copies to download, 3 refused, 2 can no longer be read.',
         rows: [...rows, ...later.map(copy)], links: [...[...names, ...later].map((name) => `Download ${name}`), 'Download all copies'],
       });
       if (shots) await s.screenshot(join(shots, `${engineName}.png`));
@@ -111,18 +122,20 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await s.downloaded(names[0]), withBank(bytes[names[0]], 25));
       // Saved again since the pick: longer and dated later; of the same size
       // and time stamp (a save within the second), another synthesizer's
-      // header over the same data, and the same header over other data.
-      writeFileSync(files[7], Buffer.concat([bytes[later[0]], Buffer.from(' and more')]));
-      utimesSync(files[7], picked + 65, picked + 65);
-      writeFileSync(files[8], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
-      writeFileSync(files[9], Buffer.concat([bytes[later[2]].subarray(0, 52), Buffer.alloc(bytes[later[2]].length - 52, 'new data ')]));
-      for (const file of files.slice(8)) utimesSync(file, picked, picked);
+      // header over the same data, and the last byte alone changed.
+      writeFileSync(files[8], Buffer.concat([bytes[later[0]], Buffer.from(' and more')]));
+      utimesSync(files[8], picked + 65, picked + 65);
+      writeFileSync(files[9], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
+      writeFileSync(files[10], Buffer.from(bytes[later[2]]).fill('!', bytes[later[2]].length - 1));
+      for (const file of files.slice(9)) utimesSync(file, picked, picked);
       for (const [i, name] of later.entries()) {
-        await s.click(`#results li:nth-child(${8 + i}) a`);
-        await shown(s, name, (v) => v.rows[7 + i] === `${name}: ${unreadable}`);
+        await s.click(`#results li:nth-child(${9 + i}) a`);
+        await shown(s, name, (v) => v.rows[8 + i] === `${name}: ${unreadable}`);
       }
+      // A link leaves the page where the user scrolled to.
+      assert.deepEqual(await s.evaluate(() => [location.href.includes('#'), scrollY > 0]), [false, true]);
       assert.deepEqual(await s.evaluate(view), {
-        summary: 'Bank Z: 3 copies to download, 3 refused, 4 can no longer be read.',
+        summary: 'Bank Z: 3 copies to download, 3 refused, 5 can no longer be read.',
         rows: [...rows, ...later.map((name) => `${name}: ${unreadable}`)], links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
       });
       // A folder through the folder input, its files with their paths, made
@@ -145,8 +158,8 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await s.downloaded('GUITAR.PCG'), withBank(tree['My set/Guitar set/GUITAR.PCG'], 2));
       // A USB stick whose system folders cannot be listed, and a slow one
       // counted up after a second; then one that cannot be listed at all.
-      await s.evaluate(dropEntries, { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
-        'notes.txt': [] }, 'System Volume Information': 'NotAllowedError', Locked: 'NotReadableError', Gone: 'NotFoundError' });
+      await s.evaluate(dropEntries, { USB: { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
+        'notes.txt': [] }, 'System Volume Information': 'NotAllowedError', Locked: 'NotReadableError', Gone: 'NotFoundError' } });
       await until('a second of looking', () => s.evaluate(() => performance.now() - window.dropped > 1000));
       await s.evaluate(() => window.letGo());
       assert.equal((await shown(s, 'the count so far', (v) => v.summary.includes('so far'))).summary, 'Looking through the folder: 2 files so far…');
@@ -154,7 +167,10 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await shown(s, 'the stick', (v) => v.rows.length === 2), {
         summary: '2 PCG files, 1 other file, 3 folders could not be read.', rows: ['Guitar set/GUITAR.PCG: bank A', 'Slow drive/PADS.PCG: bank B'], links: [],
       });
-      await s.evaluate(dropEntries, 'NotReadableError');
+      await s.evaluate(dropEntries, { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')], USB: 'NotReadableError' });
+      assert.deepEqual(await shown(s, 'a file beside a folder not read', (v) => v.rows.length === 1),
+        { summary: '1 PCG file, 1 folder could not be read.', rows: ['PADS.PCG: bank B'], links: [] });
+      await s.evaluate(dropEntries, { USB: 'NotReadableError' });
       assert.deepEqual(await shown(s, 'nothing read', (v) => !v.rows.length), { summary: nothingRead, rows: [], links: [] });
       const asked = [...(s.requests ?? []), ...await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))];
       assert.deepEqual(asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
@@ -170,7 +186,7 @@ describe('Chromium, with file handles and more', () => {
   before(async () => { engine = await chromium(); });
   after(() => engine?.close());
 
-  test('the page file: its charset early, the license, its policy exactly its own, no error on the console, a connection refused; a start-up that fails says why', async () => {
+  test('the page file: its charset early, the license, its policy exactly its own, no error on the console, a connection refused; a start-up that fails says why; files handed to the open app replace those it shows', async () => {
     const html = readFileSync(pageFile, 'utf8');
     assert.ok(statSync(pageFile).size <= 64 * 1024);
     assert.ok(html.indexOf('<meta charset="utf-8">') < 1024 - 22, 'the charset comes after byte 1,024');
@@ -194,6 +210,19 @@ describe('Chromium, with file handles and more', () => {
       assert.equal((await shown(broken, 'the start', (v) => v.summary)).summary, said);
       await broken.close();
     }
+    // Files the system hands an installed app while it is open replace those
+    // it shows.
+    const app = await engine.open(pageUrl, { beforeLoad: () => {
+      const file = (name) => ({ name, kind: 'file', getFile: async () => new File([`${'KORG'.padEnd(51)}\x02`], name) });
+      const setConsumer = (consumer) => { window.launch = (names) => consumer({ files: names.map(file) }); };
+      Object.defineProperty(window, 'launchQueue', { value: { setConsumer } });
+    } });
+    await until('the app', () => app.evaluate(() => Boolean(window.launch)));
+    await app.evaluate(() => window.launch(['a.pcg', 'b.pcg']));
+    await shown(app, 'the files', (v) => v.rows.length === 2);
+    await app.evaluate(() => window.launch(['c.pcg']));
+    assert.deepEqual(await shown(app, 'the files again', (v) => v.rows.includes('c.pcg: bank C')), { summary: '1 PCG file.', rows: ['c.pcg: bank C'], links: [] });
+    await app.close();
   });
 
   test('by keyboard alone, from a web server, as a browser asks: every question at once; saved in place one byte at a time; a refusal and a failed write offer copies; a newer bank, chosen while the browser asks or a file is opened for writing, cancels what is not yet written; progress counts every file saved; pressing again asks for the files left; a folder asked for once, its unreadable folder passed over', async (t) => {
@@ -203,19 +232,22 @@ describe('Chromium, with file handles and more', () => {
     // The origin's own files stand in for the system's pickers, "My set" for
     // a synthesizer's folder with one the system will not list.  Questions
     // are put only within a second of a user's action, never in a click the
-    // page made; kept's and broken's answered in turn, refused's and late's
-    // at window.letGo(name), late opened for writing first at
-    // window.letGo('open').  refused is refused, broken cannot be written,
+    // page made; kept's and broken's answered in turn, refused's, late's and
+    // Big set's at window.letGo(name), late opened for writing first at
+    // window.letGo('open'), Big set's files at window.letGo('BIG').  refused is refused, broken cannot be written,
     // vanished cannot be read.  Questions, writes and summaries are recorded.
     const names = ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg'];
     const bytes = Object.fromEntries(names.map((name) => [name, pcgBytes(0, name)]));
     const set = { 'Guitar set/GUITAR.PCG': 0, 'Guitar set/samples/NYLON A2.WAV': -1, 'Keys/E-PIANO.PCG': 0,
       'Keys/ORGAN.PCG': 1, 'Pads/strings.pcg': 3, 'README.TXT': -1, 'System Volume Information/IndexerVolumeGuid': -1 };
+    // "Big set" holds more files than are written at once.
+    const big = Array.from({ length: 40 }, (_, i) => `BIG ${i + 1}.PCG`);
     await s.page.evaluate(makeOriginFiles, Object.fromEntries([...names.map((name) => [name, [...bytes[name]]]),
-      ...Object.entries(set).map(([path, bank]) => [`My set/${path}`, bank < 0 ? [...Buffer.from('RIFF')] : [...pcgBytes(bank, path)]])]));
+      ...Object.entries(set).map(([path, bank]) => [`My set/${path}`, bank < 0 ? [...Buffer.from('RIFF')] : [...pcgBytes(bank, path)]]),
+      ...big.map((name) => [`Big set/${name}`, 'big'])]), { big: [...pcgBytes(2, 'BIG.PCG')] });
     await s.page.evaluate((names) => {
       const handles = names.map((name) => window.made[name]);
-      const set = window.made['My set'];
+      const [set, big] = [window.made['My set'], window.made['Big set']];
       handles[4].getFile = () => Promise.reject(new DOMException('gone', 'NotFoundError'));
       let lastAction = -Infinity;
       const act = (event) => { lastAction = event.isTrusted ? performance.now() : -Infinity; };
@@ -225,14 +257,14 @@ describe('Chromium, with file handles and more', () => {
       window.letGo = (name) => held[name]();
       let previous = Promise.resolve();
       Object.assign(window, { questions: [], writes: [], summaries: [] });
-      for (const handle of [...handles, set]) {
+      for (const handle of [...handles, set, big]) {
         handle.granted = handle === set;
         handle.queryPermission = async () => (handle.granted ? 'granted' : 'prompt');
         handle.requestPermission = async () => {
           window.questions.push(handle.name);
           if (handle.granted) return 'granted';
           if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) throw new DOMException('no', 'SecurityError');
-          if (['refused.pcg', 'late.pcg'].includes(handle.name)) await hold(handle.name);
+          if (['refused.pcg', 'late.pcg', 'Big set'].includes(handle.name)) await hold(handle.name);
           else await (previous = previous.then(() => new Promise((resolve) => setTimeout(resolve, 400))));
           handle.granted = handle.name !== 'refused.pcg';
           window.questions.push(`${handle.name} answered`);
@@ -246,13 +278,16 @@ describe('Chromium, with file handles and more', () => {
       };
       window.pickerOptions = [];
       window.showOpenFilePicker = async (options) => window.pickerOptions.push(options) && handles;
-      window.showDirectoryPicker = async (options) => window.pickerOptions.push(options) && set;
+      const folders = [big, set];
+      window.showDirectoryPicker = async (options) => window.pickerOptions.push(options) && folders.shift();
       const { createWritable } = FileSystemFileHandle.prototype;
       let lateOpened = false;
+      let bigOpened = false;
       FileSystemFileHandle.prototype.createWritable = async function (options) {
         if (this.name === 'broken.pcg') throw new DOMException('disk full', 'QuotaExceededError');
         window.writes.push(`${this.name} ${JSON.stringify(options)}`);
         if (this.name === 'late.pcg' && !lateOpened) await (lateOpened = hold('open'));
+        if (this.name.startsWith('BIG')) await (bigOpened ||= hold('BIG'));
         return Object.assign(await createWritable.call(this, options), { fileName: this.name });
       };
       const { write, abort } = FileSystemWritableFileStream.prototype;
@@ -329,6 +364,24 @@ describe('Chromium, with file handles and more', () => {
     assert.ok((await s.evaluate(() => window.summaries)).includes('Saving 1 of 2 files\u2026'), 'progress missed broken');
     assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
+    await s.click('#results li:nth-child(2) a');
+    assert.deepEqual(await s.downloaded('refused.pcg'), withBank(bytes['refused.pcg'], 4));
+    // A folder of more files than are written at once: once the browser has
+    // answered, every row says it is being saved, and the summary counts up
+    // a few times a second, not once a file.
+    await s.click('#pick-folder');
+    await shown(s, 'Big set', (v) => v.rows.length === 40);
+    await s.click('#change');
+    await shown(s, 'the question for Big set', (v) => v.summary === 'Bank E: waiting for your permission to change 40 files\u2026');
+    await s.evaluate(() => window.letGo('Big set'));
+    assert.deepEqual(await shown(s, 'Big set being saved', (v) => v.rows.every((row) => row.endsWith('saving in the file\u2026'))),
+      { summary: 'Saving 0 of 40 files\u2026', rows: big.map((name) => `${name}: bank C → E: saving in the file\u2026`), links: [] });
+    const letGo = Date.now();
+    await s.evaluate(() => { window.summaries = []; window.letGo('BIG'); });
+    assert.equal((await shown(s, 'Big set saved', changed)).summary, 'Bank E: 40 saved in their files.');
+    const counts = (await s.evaluate(() => window.summaries)).filter((summary) => summary.startsWith('Saving'));
+    assert.ok(counts.length <= 2 + (Date.now() - letGo) / 250, counts.join(' '));
+    assert.deepEqual((await state()).questions, ['Big set', 'Big set answered']);
     // A folder, asked for once to read and write, its unlisted folder passed
     // over.  The page as it is then is README's picture.
     await s.click('#pick-folder');
@@ -347,10 +400,11 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('second actions: a link and "Download all copies" save again when used again, a double click changes once, another bank or the same files picked again start afresh, a closed picker changes nothing', async () => {
+  test('second actions: a link and "Download all copies" save again when used again, a double click changes once, another bank or the same files picked again start afresh, another bank while all copies are saved leaves the button usable, a closed picker changes nothing and opens no other', async () => {
     const [a, b] = makeFiles({ 'a.pcg': pcgBytes(0, 'a.pcg'), 'b.pcg': pcgBytes(1, 'b.pcg') });
     // Every copy downloaded is recorded with its bank byte (one of the same
     // name would overwrite the first here); copies are read once window.held.
+    // The page's file inputs, clicked, count instead of opening a dialog.
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
         const { stream } = Blob.prototype;
@@ -359,6 +413,7 @@ describe('Chromium, with file handles and more', () => {
           const reader = stream.call(this).getReader();
           return new ReadableStream({ pull: async (out) => window.held.then(() => reader.read()).then((part) => (part.done ? out.close() : out.enqueue(part.value))) });
         };
+        HTMLInputElement.prototype.click = () => { window.inputsOpened = (window.inputsOpened ?? 0) + 1; };
         window.showOpenFilePicker = async () => {
           window.closedPickers = (window.closedPickers ?? 0) + 1;
           throw new DOMException('closed', 'AbortError');
@@ -401,10 +456,16 @@ describe('Chromium, with file handles and more', () => {
       await s.evaluate(() => window.letGo());
       assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')), copies('E'));
     }
+    await s.evaluate(() => { window.held = new Promise((go) => { window.letGo = go; }); });
+    await s.click('#save-all');
+    await s.select('#bank', 'F');
+    await s.evaluate(() => window.letGo());
+    await s.click('#change');
+    assert.deepEqual(await shown(s, 'the change to F', (v) => changed(v) && !v.links.at(-1).includes('greyed')), copies('F'));
     assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'a.pcg 4', 'b.pcg 4', 'a.pcg 4', 'b.pcg 4']);
     await s.click('#pick');
     await until('the picker closed', () => s.evaluate(() => window.closedPickers === 1));
-    assert.deepEqual(await s.evaluate(view), copies('E'));
+    assert.deepEqual([await s.evaluate(view), await s.evaluate(() => window.inputsOpened)], [copies('F'), undefined]);
     await s.pick([a, b]);
     assert.deepEqual(await shown(s, 'the same files again', (v) => v.rows.length && !v.links.length), picked);
     await s.close();
