@@ -18,7 +18,8 @@ const launchers = (folder) => (existsSync(folder) ? readdirSync(folder).filter((
 const pcg = (bank, model) => Buffer.concat([Buffer.from(`KORG${model}`.padEnd(51, ' ')), Buffer.from([bank]), Buffer.from(`${model} programs`)]);
 // In a page: its footer, its summary and its rows, or null while it loads.
 const seen = (page) => page.evaluate(() => document.readyState === 'complete' && [document.querySelector('footer').textContent,
-  document.getElementById('summary').textContent, ...[...document.querySelectorAll('#results li')].map((row) => row.textContent)]).catch(() => null);
+  document.getElementById('summary').textContent, ...[...document.querySelectorAll('#results li')]
+    .map((row) => [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join(''))]).catch(() => null);
 const errors = [];
 const visit = async (browser, url) => {
   const page = await browser.newPage();
@@ -97,7 +98,13 @@ test('the served page: the script from disk, a policy adding only its icons, man
   const nextVisit = await visit(engine.browser, server.url);
   assert.equal((await seen(nextVisit))[0], version);
   await until('the new version waiting', () => nextVisit.evaluate(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null));
+  // The browser's own view of the workers, from a page of no origin.
+  const workers = await (await engine.browser.newPage()).createCDPSession();
+  const versions = new Map();
+  workers.on('ServiceWorker.workerVersionUpdated', ({ versions: updated }) => updated.forEach((v) => versions.set(v.versionId, v.status)));
+  await workers.send('ServiceWorker.enable');
   await nextVisit.close();
+  await until('the new version active', () => [...versions.values()].includes('redundant') && [...versions.values()].includes('activated'));
   const visitAfter = await visit(engine.browser, server.url);
   assert.deepEqual([(await seen(visitAfter))[0], (await cacheNames(visitAfter)).sort()],
     ['Tavrelon next, free software under the MIT license', ['another site', 'tavrelon-next']]);
