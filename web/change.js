@@ -4,7 +4,7 @@
 // copy ready.  Handed the list (list.js) and the round the change is in,
 // which ends the work the moment another begins.
 import { copyOf } from './copies.js';
-import { inTurns, pool, sleep } from './pool.js';
+import { afterPaint, inTurns, pool, sleep } from './pool.js';
 import { fileOf, readEnds, readHeader, sameEnds } from './reading.js';
 import { askToWrite, needsAsking, writeBankByte } from './saving.js';
 import { showAsking, showProgress } from './view.js';
@@ -13,20 +13,21 @@ const writesAtOnce = 32;
 const checksAtOnce = 32;
 const asksAtOnce = 100;
 
-// Carries out the change of targets to letter in round mine; settles once
-// it all has.  Every question is put now, while the click is fresh; the
-// files of a question are written, a few at a time across all questions,
-// once it is answered.
-export function carryOut(list, mine, letter, targets) {
+// Carries out the change of targets, each to its bank, in round mine, the
+// banks named banks; settles once it all has.  Every question is put now,
+// while the click is fresh; the files of a question are written, a few at
+// a time across all questions, once it is answered.  The files without a
+// handle are checked once the rows show their change.
+export function carryOut(list, mine, banks, targets) {
   const inPlace = targets.filter((entry) => entry.handle);
   const work = {
-    list, mine, letter, saved: 0, total: inPlace.length, asking: 0, wasAsking: false, write: pool(writesAtOnce),
+    list, mine, banks, saved: 0, total: inPlace.length, asking: 0, wasAsking: false, write: pool(writesAtOnce),
     wanted: () => list.current(mine), count: list.counter(mine, 'Saving', inPlace.length),
   };
   const questions = askAll(inPlace);
   const query = pool(checksAtOnce);
   return Promise.allSettled([
-    inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(work, entry)),
+    afterPaint().then(() => inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(work, entry))),
     ...questions.map((question) => query(() => showQuestion(work, question))),
     ...questions.map((question) => saveInPlace(work, question)),
   ]);
@@ -59,7 +60,7 @@ function showWork(work) {
   if (!work.wanted()) return;
   if (work.asking) {
     work.wasAsking = true;
-    showAsking(work.letter, work.asking);
+    showAsking(work.banks, work.asking);
   } else if (work.wasAsking) {
     work.wasAsking = false;
     showProgress('Saving', work.saved, work.total);
@@ -131,12 +132,12 @@ async function writeInPlace(work, entry) {
     return;
   }
   entry.from = list.nameOf(bank);
-  const change = list.core.patched(now.header, work.letter);
+  const change = list.core.patched(now.header, entry.to);
   const written = await writeBankByte(entry.handle, list.core.bankOffset, change.bank, work.wanted);
   if (written === 'cancelled') return;
   if (written === 'saved') {
     Object.assign(entry, {
-      ends: { header: change.header, tail: now.tail }, bank: change.bank, outcome: 'saved', savedAs: work.letter, savedFrom: entry.from,
+      ends: { header: change.header, tail: now.tail }, bank: change.bank, outcome: 'saved', savedAs: entry.to, savedFrom: entry.from,
     });
   } else {
     entry.outcome = 'writeFailed';

@@ -2,34 +2,35 @@
 // change starts a new round, and what an older round has not done yet, it
 // never does.  This module owns that state; change.js carries a change out
 // and copies.js makes the copies, each handed the list below.  Each file is
-// an entry { name, file, handle, root, ends, bank, row, outcome, from, to,
-// copy, savedAs, savedFrom }: ends its first and last bytes as last known
-// ({ header, tail() }: see reading.js), bank the header's bank (-1 for no PCG
-// file), copy the copy on offer or null, savedAs the bank it was last saved
-// in place as.
+// an entry { name, file, handle, root, ends, bank, letter, row, outcome,
+// from, to, copy, savedAs, savedFrom }: ends its first and last bytes as
+// last known ({ header, tail() }: see reading.js), bank the header's bank
+// (-1 for no PCG file), letter the bank chosen for it, copy the copy on
+// offer or null, savedAs the bank it was last saved in place as.
 import { carryOut } from './change.js';
 import { copyMaker, copyOf } from './copies.js';
 import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
-import { bankName, clearRows, showButtons, showEntry, showProgress, showRows, showSummary } from './view.js';
+import { bankName, banksName, clearRows, showButtons, showEntry, showProgress, showRows, showSummary } from './view.js';
 
 const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 
-// The list over core: what page.js asks of it.  Its state lives in one
+// The list over core, each new file going to the bank of letter until
+// another is chosen: what page.js asks of it.  Its state lives in one
 // object, handed to the steps below and, as its list, to change.js and
 // copies.js.
-export function fileList(core) {
+export function fileList(core, letter) {
   const state = {
-    core, entries: [], round: 0,
-    letter: '', // the bank of the change on show, '' before one
+    core, entries: [], round: 0, letter,
+    banks: '', // the banks of the change on show ("Bank D", "Banks A and C"), '' before one
     changing: false, // a change's checks, questions and writes are under way
     passedOver: { others: 0, unreadable: 0, nothingRead: false }, // what a pick held besides its rows: see showSummary
   };
   state.list = listOf(state);
   return {
     showFiles: (picking) => showFiles(state, picking),
-    showCurrentBanks: () => showCurrentBanks(state),
-    changeBanks: (letter) => changeBanks(state, letter),
+    chooseBank: (chosen) => chooseBank(state, chosen),
+    changeBanks: () => changeBanks(state),
     saveAllCopies: () => state.copies.saveAll(state.round),
   };
 }
@@ -46,7 +47,7 @@ function listOf(state) {
       canChange: state.entries.some(changeable), copies: state.entries.some((e) => e.copy), saving: state.copies.busy(),
     }),
     showTotals() {
-      showSummary(state.entries, state.letter, state.passedOver);
+      showSummary(state.entries, state.banks, state.passedOver);
       list.showControls();
     },
     becomeGone(entry) {
@@ -78,7 +79,6 @@ async function showFiles(state, picking) {
   const { core, list } = state;
   const mine = ++state.round;
   state.entries = [];
-  state.letter = '';
   clearRows();
   showButtons({ canChange: false, copies: false });
   const picked = await Promise.resolve(picking(list.counter(mine, 'Looking through the folder')))
@@ -89,18 +89,20 @@ async function showFiles(state, picking) {
   if (!list.current(mine)) return;
   const read = await readHeaders(picked.sources, core.headerSize, list.counter(mine, 'Reading', picked.sources.length));
   if (!list.current(mine)) return;
-  const rows = showRows(read.map((source) => source.name));
-  state.entries = read.map((source, i) => ({
-    ...source, row: rows[i], bank: source.ends ? core.bankOf(source.ends.header) : -1,
+  const entries = read.map((source) => ({
+    ...source, bank: source.ends ? core.bankOf(source.ends.header) : -1, letter: state.letter,
     outcome: source.ends ? 'pcg' : 'unreadable', copy: null, savedAs: '',
   }));
+  const rows = showRows(entries.map((entry) => entry.name), (i) => (changeable(entries[i]) ? entries[i].letter : ''),
+    (i, chosen) => chooseBank(state, chosen, entries[i]));
+  entries.forEach((entry, i) => { entry.row = rows[i]; });
+  state.entries = entries;
   const { others, unreadable, listed } = picked;
   state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
   showCurrentBanks(state);
   // The tails only once the rows are on the screen: they matter only to a
   // file saved again after the pick, and a change or a copy waits for those
   // it needs.  Starting reads takes the browser a while.
-  const { entries } = state;
   await afterPaint();
   readTails(entries, () => state.entries === entries);
 }
@@ -108,7 +110,7 @@ async function showFiles(state, picking) {
 // A new round: what the older ones have not done yet, they never do.
 function newRound(state) {
   state.round++;
-  state.letter = '';
+  state.banks = '';
   state.changing = false;
   for (const entry of state.entries) {
     entry.copy = null;
@@ -122,19 +124,25 @@ function newRound(state) {
 // gone stays so until it is picked again.
 function showCurrentBanks(state) {
   newRound(state);
-  for (const entry of state.entries) {
-    entry.savedAs = '';
-    state.list.show(entry);
-  }
+  for (const entry of state.entries) state.list.show(entry);
   state.list.showTotals();
 }
 
-// Shows entry's change at once: already saved in this bank, a copy ready,
-// or being saved.  True when there is still work to do for it.
+// The bank of letter chosen for entry alone, or for every file as "Bank"
+// chooses: a new round, as a change under way is for the banks chosen
+// before.
+function chooseBank(state, letter, entry) {
+  if (!entry) state.letter = letter;
+  for (const each of entry ? [entry] : state.entries) each.letter = letter;
+  showCurrentBanks(state);
+}
+
+// Shows entry's change to its bank at once: already saved in it, a copy
+// ready, or being saved.  True when there is still work to do for it.
 function startChange(state, entry) {
-  const change = state.core.patched(entry.ends.header, state.letter);
-  Object.assign(entry, { to: state.letter, changed: change });
-  const toDo = entry.savedAs !== state.letter;
+  const change = state.core.patched(entry.ends.header, entry.letter);
+  Object.assign(entry, { to: entry.letter, changed: change });
+  const toDo = entry.savedAs !== entry.letter;
   if (toDo) {
     entry.outcome = entry.handle ? 'saving' : 'copy';
     entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
@@ -145,18 +153,19 @@ function startChange(state, entry) {
   return toDo;
 }
 
-// Every row shows its change at once, then the change is carried out and
-// the summary says how it all ended.  A file already saved in this bank is
-// left as it is, so that pressing again asks for the files still left.  A
-// press while all that is under way (a double click) changes nothing; the
-// button stays where it is for the keyboard.
-function changeBanks(state, letter) {
+// Every row shows its change to its own bank at once, then the change is
+// carried out and the summary says how it all ended.  A file already saved
+// in its bank is left as it is, so that pressing again asks for the files
+// still left.  A press while all that is under way (a double click)
+// changes nothing; the button stays where it is for the keyboard.
+function changeBanks(state) {
   if (state.changing) return;
   const mine = newRound(state);
-  state.letter = letter;
+  const changing = state.entries.filter(changeable);
+  state.banks = banksName([...new Set(changing.map((entry) => entry.letter))].sort());
   state.changing = true;
-  const targets = state.entries.filter(changeable).filter((entry) => startChange(state, entry));
-  const done = carryOut(state.list, mine, letter, targets);
+  const targets = changing.filter((entry) => startChange(state, entry));
+  const done = carryOut(state.list, mine, state.banks, targets);
   state.list.showControls();
   done.then(() => {
     if (!state.list.current(mine)) return;

@@ -48,7 +48,7 @@ async function start() {
   for (let bank = 0; core.letterOf(bank); bank++) letters.push(core.letterOf(bank));
   showBanks(letters);
   if (handlesGiven) showInPlace();
-  const list = fileList(core);
+  const list = fileList(core, control('bank').value);
   pickWith(control('pick'), control('files'), handlesGiven, async () => {
     const picked = await pickHandles();
     if (picked) list.showFiles(() => picked);
@@ -63,8 +63,8 @@ async function start() {
       list.showFiles(() => picked);
     });
   }
-  control('bank').addEventListener('change', () => list.showCurrentBanks());
-  control('change').addEventListener('click', () => list.changeBanks(control('bank').value));
+  control('bank').addEventListener('change', () => list.chooseBank(control('bank').value));
+  control('change').addEventListener('click', () => list.changeBanks());
   control('save-all').addEventListener('click', () => list.saveAllCopies());
   acceptDrops(list);
   startApp(list);

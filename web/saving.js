@@ -69,7 +69,7 @@ async function sizeNow(file) {
 export async function intactCopy(file, ends, changed) {
   try {
     const [size, now] = await Promise.all([sizeNow(file), readEnds(file, ends.header.length)]);
-    if (size !== file.size || !sameEnds(now, ends)) return null;
+    if (size !== file.size || !await sameEnds(now, ends)) return null;
     return new Blob([changed, file.slice(changed.length)], { type: 'application/octet-stream' });
   } catch {
     return null;

@@ -1,6 +1,10 @@
 // What the user sees and hears: a row for each file, the summary above the
 // rows (the one live region, which a screen reader announces; the rows are
 // read on demand), the state of the buttons, and the words of all of them.
+import { afterPaint, inTurns } from './pool.js';
+
+// Row choices made in one task, in a long list.
+const choicesAtOnce = 250;
 const texts = {
   notPcg: 'ERROR: File is not a valid KORG PCG file',
   unreadable: 'Cannot be read: it is a folder, or it was moved or deleted before it could be read.',
@@ -49,43 +53,92 @@ const tallies = [
 const summary = document.getElementById('summary');
 const results = document.getElementById('results');
 const changeButton = document.getElementById('change');
+const bankChoice = document.getElementById('bank');
 const saveAllButton = document.getElementById('save-all');
 
 export const bankName = (letter, bank) => (letter ? `bank ${letter}` : `bank byte ${bank}, no bank letter`);
+// The banks of a change: "Bank D", "Banks A, B and C".
+export const banksName = (letters) => (letters.length === 1 ? `Bank ${letters[0]}`
+  : `Banks ${letters.slice(0, -1).join(', ')} and ${letters.at(-1)}`);
 // Numbers as an English text writes them ("2,300"), the format made once.
 const counted = new Intl.NumberFormat('en-US').format;
 
 export function showBanks(letters) {
-  const choice = document.getElementById('bank');
-  for (const letter of letters) choice.add(new Option(letter, letter));
+  for (const letter of letters) bankChoice.add(new Option(letter, letter));
 }
 
 export const showInPlace = () => { document.getElementById('how-save').textContent = texts.howInPlace; };
 
-// A row for each name, in place of those on show; returns the rows.
-export function showRows(names) {
+// A row's choice of bank: a native select like "Bank", of the letter
+// chosen alone until the user comes to it, when it takes all of "Bank"'s.
+// A thousand selects of 26 letters each hold the page up for a second.
+function choiceOf(name, letter, choose) {
+  const choice = document.createElement('select');
+  choice.add(new Option(letter, letter));
+  choice.setAttribute('aria-label', `Bank for ${name}`);
+  const fill = () => {
+    if (choice.length > 1) return;
+    const chosen = choice.value;
+    choice.replaceChildren(...[...bankChoice.options].map((option) => option.cloneNode(true)));
+    choice.value = chosen;
+  };
+  for (const type of ['pointerdown', 'focus']) choice.addEventListener(type, fill);
+  choice.addEventListener('change', () => choose(choice.value));
+  return choice;
+}
+
+// A row for each name, in place of those on show, with a choice of bank
+// where letterOf(i) names one for row i: choose(i, letter) hears a choice
+// made there.  Returns the rows, { item, status, choice, link }.  In a long list
+// the choices come once the rows are on the screen, a few hundred in a
+// task: even a select of one letter takes a while to make.
+export function showRows(names, letterOf, choose) {
   const rows = names.map((name) => {
-    const row = document.createElement('li');
+    const item = document.createElement('li');
+    const file = document.createElement('span');
     const label = document.createElement('bdi');
     label.className = 'name';
     label.textContent = name;
     const status = document.createElement('span');
     status.className = 'status';
-    row.append(label, ': ', status);
-    return row;
+    file.append(label, ': ', status);
+    item.append(file);
+    return { item, status, choice: null, link: null };
   });
-  results.replaceChildren(...rows);
-  results.classList.toggle('long', rows.length > 100);
+  results.replaceChildren(...rows.map((row) => row.item));
+  const long = rows.length > 100;
+  results.classList.toggle('long', long);
+  const addChoices = (from, to) => {
+    for (let i = from; i < to; i++) {
+      const letter = letterOf(i);
+      if (!letter) continue;
+      rows[i].choice = choiceOf(names[i], letter, (chosen) => choose(i, chosen));
+      rows[i].item.append(rows[i].choice);
+    }
+  };
+  if (!long) addChoices(0, rows.length);
+  else inTurns(Array.from({ length: Math.ceil(rows.length / choicesAtOnce) }, (_, turn) => turn * choicesAtOnce), 1, async (from) => {
+    await afterPaint();
+    if (rows[0].item.isConnected) addChoices(from, Math.min(from + choicesAtOnce, rows.length));
+  });
   return rows;
 }
 
-// What became of a file, entry { row, outcome, from, to, copy }: a copy on
-// offer ({ name }) gets a link that calls download(entry).
+// What became of a file, entry { row, outcome, letter, from, to, copy }: a
+// copy on offer ({ name }) gets a link that calls download(entry).
 export function showEntry(entry, download) {
   const { row } = entry;
-  row.classList.toggle('refused', refusals.has(entry.outcome));
-  row.querySelector('.status').textContent = words[entry.outcome](entry);
-  row.querySelector('a')?.remove();
+  const { item, status, choice } = row;
+  const refused = refusals.has(entry.outcome);
+  item.classList.toggle('refused', refused);
+  status.textContent = words[entry.outcome](entry);
+  if (choice) {
+    choice.hidden = refused;
+    if (choice.length === 1 && choice.value !== entry.letter) choice.options[0].replaceWith(new Option(entry.letter, entry.letter));
+    choice.value = entry.letter;
+  }
+  row.link?.remove();
+  row.link = null;
   if (!entry.copy) return;
   const link = document.createElement('a');
   link.href = '#';
@@ -97,15 +150,16 @@ export function showEntry(entry, download) {
     event.preventDefault();
     download(entry);
   });
-  row.append(link);
+  item.append(link);
+  row.link = link;
 }
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
-// letter the bank of the change on show, '' before one.  Before one it also
+// banks those of the change on show, '' before one.  Before one it also
 // counts what a pick held besides its rows ({ others, unreadable,
 // nothingRead }): the other files, the folders that could not be read, and
 // whether nothing at all could be.
-export function showSummary(entries, letter, { others, unreadable, nothingRead }) {
+export function showSummary(entries, banks, { others, unreadable, nothingRead }) {
   const counts = {};
   for (const entry of entries) {
     const key = entry.copy ? 'copy' : entry.outcome;
@@ -116,10 +170,10 @@ export function showSummary(entries, letter, { others, unreadable, nothingRead }
     const n = counts[outcome] ?? 0;
     if (n) parts.push(`${counted(n)} ${n === 1 ? one : many}`);
   }
-  if (!letter && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
-  if (!letter && unreadable) parts.push(`${counted(unreadable)} ${unreadable === 1 ? 'folder' : 'folders'} could not be read`);
-  if (!letter && !entries.length && parts.length) parts.unshift('No PCG files');
-  summary.textContent = parts.length ? `${letter ? `Bank ${letter}: ` : ''}${parts.join(', ')}.` : '';
+  if (!banks && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
+  if (!banks && unreadable) parts.push(`${counted(unreadable)} ${unreadable === 1 ? 'folder' : 'folders'} could not be read`);
+  if (!banks && !entries.length && parts.length) parts.unshift('No PCG files');
+  summary.textContent = parts.length ? `${banks ? `${banks}: ` : ''}${parts.join(', ')}.` : '';
   if (nothingRead) summary.textContent = texts.nothingRead;
   bringIntoView();
 }
@@ -135,8 +189,8 @@ function bringIntoView() {
 
 // The summary while the browser asks the user: it ends, as every summary
 // of work under way does, with an ellipsis.
-export function showAsking(letter, n) {
-  summary.textContent = `Bank ${letter}: waiting for your permission to change ${counted(n)} ${n === 1 ? 'file' : 'files'}…`;
+export function showAsking(banks, n) {
+  summary.textContent = `${banks}: waiting for your permission to change ${counted(n)} ${n === 1 ? 'file' : 'files'}…`;
   bringIntoView();
 }
 
