@@ -37,12 +37,13 @@ const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Obje
   return join(folder, name);
 });
 
-// What the page shows; links end with "Download all copies" where offered.
+// What the page shows, a row's choice of bank apart; links end with
+// "Download all copies" where offered.
 function view() {
   const all = document.getElementById('save-all');
   return {
     summary: document.getElementById('summary').textContent,
-    rows: [...document.querySelectorAll('#results li')].map((row) => row.textContent),
+    rows: [...document.querySelectorAll('#results li')].map((row) => [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join('')),
     links: [...[...document.querySelectorAll('#results a')].map((link) => link.textContent),
       ...(all.hidden ? [] : [`${all.textContent}${all.disabled ? ' (greyed out)' : ''}`])],
   };
@@ -326,7 +327,8 @@ describe('Chromium, with file handles and more', () => {
         `broken.pcg: bank A → D: ${notWritten}Download broken.pcg`, `late.pcg: bank A → D: ${asking}`, unreadableRow],
     };
     assert.deepEqual(await shown(s, 'the questions', (v) => v.links.length === 2 && v.rows[0].endsWith('saved in the file')), questions);
-    for (const key of ['Tab', 'Tab', 'Enter']) await s.page.keyboard.press(key);
+    // Past "Download all copies" and the banks of kept, refused and broken.
+    for (const key of ['Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Enter']) await s.page.keyboard.press(key);
     assert.deepEqual(await s.downloaded('broken.pcg'), withBank(bytes['broken.pcg'], 3));
     // Another bank while refused is asked and late opened for writing.
     await s.evaluate(() => window.letGo('late.pcg'));
@@ -376,6 +378,7 @@ describe('Chromium, with file handles and more', () => {
     await s.evaluate(() => window.letGo('Big set'));
     assert.deepEqual(await shown(s, 'Big set being saved', (v) => v.rows.every((row) => row.endsWith('saving in the file\u2026'))),
       { summary: 'Saving 0 of 40 files\u2026', rows: big.map((name) => `${name}: bank C → E: saving in the file\u2026`), links: [] });
+    await until('Big set opened for writing', () => s.evaluate(() => window.writes.some((write) => write.startsWith('BIG'))));
     const letGo = Date.now();
     await s.evaluate(() => { window.summaries = []; window.letGo('BIG'); });
     assert.equal((await shown(s, 'Big set saved', changed)).summary, 'Bank E: 40 saved in their files.');
