@@ -82,7 +82,9 @@ function choiceOf(name, letter, choose) {
     choice.replaceChildren(...[...bankChoice.options].map((option) => option.cloneNode(true)));
     choice.value = chosen;
   };
-  for (const type of ['pointerdown', 'focus']) choice.addEventListener(type, fill);
+  // Focus comes first, but a window without the system's focus has no focus
+  // events, and a key's own work comes after its listeners.
+  for (const type of ['pointerdown', 'focus', 'keydown']) choice.addEventListener(type, fill);
   choice.addEventListener('change', () => choose(choice.value));
   return choice;
 }
