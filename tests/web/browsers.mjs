@@ -6,7 +6,9 @@
 //   evaluate(fn, ...args)  fn's result in the page (fn must not be async)
 //   pick(paths)            files chosen through the page's file input
 //   click(selector), select(selector, value), screenshot(path), close()
+//   press(selector, keys)  keys ('ArrowUp', 'ArrowDown') pressed in an element
 //   downloaded(name)       the bytes of a finished download, once it is there
+// A select is focused before it is chosen from, as a user's is.
 // Chromium's and Firefox's sessions also have puppeteer's page and its
 // console's errors; open() takes { viewport, beforeLoad }, a function or
 // [function, ...args] run before the page's script; their engines have
@@ -63,7 +65,14 @@ async function puppeteerEngine(name, launch) {
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
         pick: async (paths, input = '#files') => (await page.$(input)).uploadFile(...paths),
         click: (selector) => page.click(selector),
-        select: (selector, value) => page.select(selector, value),
+        select: async (selector, value) => {
+          await page.focus(selector);
+          return page.select(selector, value);
+        },
+        async press(selector, keys) {
+          await page.focus(selector);
+          for (const key of keys) await page.keyboard.press(key);
+        },
         downloaded: (file) => downloadedIn(downloads, file),
         screenshot: (path) => page.screenshot({ path, fullPage: true }),
         async close() {
@@ -203,9 +212,12 @@ export async function webkit() {
         },
         select: (selector, value) => evaluate((s, v) => {
           const choice = document.querySelector(s);
+          choice.focus();
           choice.value = v;
           choice.dispatchEvent(new Event('change', { bubbles: true }));
         }, selector, value),
+        press: async (selector, keys) => session('POST', `/element/${await element(selector)}/value`,
+          { text: keys.map((key) => ({ ArrowUp: '\uE013', ArrowDown: '\uE015' })[key]).join('') }),
         downloaded: (file) => downloadedIn(downloads, file),
         screenshot: async (path) => writeFileSync(path, Buffer.from(await session('GET', '/screenshot'), 'base64')),
         close: () => call('DELETE', `/session/${sessionId}`),

@@ -141,22 +141,27 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       });
       // A folder through the folder input, its files with their paths, made
       // in the page: no driver but Chromium's hands a folder to it.
-      const tree = { 'My set/Guitar set/GUITAR.PCG': pcgBytes(0, 'GUITAR.PCG'), 'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60),
-        'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
+      const sets = ['Drums set/DRUMS.PCG', 'Guitar set/GUITAR.PCG', 'Piano set/PIANO.PCG'];
+      const tree = { ...Object.fromEntries(sets.map((path) => [`My set/${path}`, pcgBytes(7, path)])),
+        'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60), 'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
       await s.evaluate((files) => {
         const input = document.getElementById('folder');
         Object.defineProperty(input, 'files', { configurable: true, value: Object.entries(files).map(([path, bytes]) => Object.defineProperty(
           new File([new Uint8Array(bytes)], path.split('/').at(-1)), 'webkitRelativePath', { value: path })) });
         input.dispatchEvent(new Event('change'));
       }, Object.fromEntries(Object.entries(tree).map(([path, bytes]) => [path, [...bytes]])));
-      assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 2), {
-        summary: '1 PCG file, 1 refused, 2 other files.', rows: ['Guitar set/GUITAR.PCG: bank A', `Keys/KEYS.pcg: ${notPcg}`], links: [],
+      assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
+        summary: '3 PCG files, 1 refused, 2 other files.', rows: [...sets.slice(0, 2).map((path) => `${path}: bank H`), `Keys/KEYS.pcg: ${notPcg}`, `${sets[2]}: bank H`], links: [],
       });
+      // Three sets in three banks: every row to C, then Guitar to A and
+      // Piano to B, by keyboard, on their rows.
       await s.select('#bank', 'C');
+      await s.press('#results li:nth-child(2) select', ['ArrowUp', 'ArrowUp']);
+      await s.press('#results li:nth-child(4) select', ['ArrowUp']);
       await s.click('#change');
-      assert.equal((await shown(s, 'the folder changed', changed)).summary, 'Bank C: 1 copy to download, 1 refused.');
-      await s.click('#results a');
-      assert.deepEqual(await s.downloaded('GUITAR.PCG'), withBank(tree['My set/Guitar set/GUITAR.PCG'], 2));
+      assert.equal((await shown(s, 'the folder changed', changed)).summary, 'Banks A, B and C: 3 copies to download, 1 refused.');
+      await s.click('#save-all');
+      for (const [i, path] of sets.entries()) assert.deepEqual(await s.downloaded(path.split('/')[1]), withBank(tree[`My set/${path}`], [2, 0, 1][i]));
       // A USB stick whose system folders cannot be listed, and a slow one
       // counted up after a second; then one that cannot be listed at all.
       await s.evaluate(dropEntries, { USB: { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
@@ -254,8 +259,8 @@ describe('Chromium, with file handles and more', () => {
       const act = (event) => { lastAction = event.isTrusted ? performance.now() : -Infinity; };
       for (const type of ['keydown', 'mousedown', 'click']) addEventListener(type, act, true);
       const held = {};
-      const hold = (name) => new Promise((resolve) => { held[name] = resolve; });
-      window.letGo = (name) => held[name]();
+      const hold = (name) => new Promise((resolve) => { (held[name] ??= []).push(resolve); });
+      window.letGo = (name) => held[name].splice(0).forEach((go) => go());
       let previous = Promise.resolve();
       Object.assign(window, { questions: [], writes: [], summaries: [] });
       for (const handle of [...handles, set, big]) {
@@ -368,35 +373,49 @@ describe('Chromium, with file handles and more', () => {
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
     await s.click('#results li:nth-child(2) a');
     assert.deepEqual(await s.downloaded('refused.pcg'), withBank(bytes['refused.pcg'], 4));
-    // A folder of more files than are written at once: once the browser has
-    // answered, every row says it is being saved, and the summary counts up
-    // a few times a second, not once a file.
+    // A folder of more files than are written at once, its first file's
+    // bank chosen on its row while the browser asks: the question answered
+    // then writes nothing.  Once the browser has answered the next, every
+    // row says it is being saved, and the summary counts up a few times a
+    // second, not once a file.
     await s.click('#pick-folder');
     await shown(s, 'Big set', (v) => v.rows.length === 40);
     await s.click('#change');
     await shown(s, 'the question for Big set', (v) => v.summary === 'Bank E: waiting for your permission to change 40 files\u2026');
+    await s.select('#results li:nth-child(1) select', 'F');
+    await shown(s, 'Big set again', (v) => v.summary === '40 PCG files.');
+    await s.click('#change');
+    await shown(s, 'the question again', (v) => v.summary === 'Banks E and F: waiting for your permission to change 40 files\u2026');
     await s.evaluate(() => window.letGo('Big set'));
-    assert.deepEqual(await shown(s, 'Big set being saved', (v) => v.rows.every((row) => row.endsWith('saving in the file\u2026'))),
-      { summary: 'Saving 0 of 40 files\u2026', rows: big.map((name) => `${name}: bank C → E: saving in the file\u2026`), links: [] });
+    assert.deepEqual(await shown(s, 'Big set being saved', (v) => v.rows.every((row) => row.endsWith('saving in the file\u2026'))), {
+      summary: 'Saving 0 of 40 files\u2026', rows: big.map((name, i) => `${name}: bank C → ${i ? 'E' : 'F'}: saving in the file\u2026`), links: [],
+    });
     await until('Big set opened for writing', () => s.evaluate(() => window.writes.some((write) => write.startsWith('BIG'))));
     const letGo = Date.now();
     await s.evaluate(() => { window.summaries = []; window.letGo('BIG'); });
-    assert.equal((await shown(s, 'Big set saved', changed)).summary, 'Bank E: 40 saved in their files.');
+    assert.equal((await shown(s, 'Big set saved', changed)).summary, 'Banks E and F: 40 saved in their files.');
     const counts = (await s.evaluate(() => window.summaries)).filter((summary) => summary.startsWith('Saving'));
     assert.ok(counts.length <= 2 + (Date.now() - letGo) / 250, counts.join(' '));
-    assert.deepEqual((await state()).questions, ['Big set', 'Big set answered']);
-    // A folder, asked for once to read and write, its unlisted folder passed
-    // over.  The page as it is then is README's picture.
+    const bigSaved = await state();
+    assert.deepEqual([bigSaved.questions, bigSaved.writes.length, bigSaved.writes.filter((write) => write.endsWith('[5]}'))],
+      [['Big set', 'Big set', 'Big set answered', 'Big set answered'], 80, ['BIG 1.PCG {"type":"write","position":51,"data":[5]}']]);
+    // A folder of three sets, asked for once to read and write, its
+    // unlisted folder passed over, each set to a bank chosen on its row by
+    // keyboard: Guitar to B, Keys to C, Pads to A.  The page as it is then
+    // is README's picture.
     await s.click('#pick-folder');
     const pcgPaths = Object.keys(set).filter((path) => set[path] >= 0);
     assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
       summary: '4 PCG files, 2 other files, 1 folder could not be read.', links: [],
       rows: pcgPaths.map((path) => `${path}: bank ${'ABCD'[set[path]]}`),
     });
-    await s.click('#change');
-    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Bank E: 4 saved in their files.');
+    await s.page.focus('#change');
+    for (const ups of [3, 2, 2, 4]) for (const key of ['Tab', ...Array(ups).fill('ArrowUp')]) await s.page.keyboard.press(key);
+    await s.page.focus('#change');
+    await s.page.keyboard.press('Enter');
+    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Banks A, B and C: 4 saved in their files.');
     assert.deepEqual(await state(), { kept: 4, late: 4, questions: ['My set'],
-      writes: pcgPaths.flatMap((path) => written(path.split('/').at(-1), 4)).sort() });
+      writes: pcgPaths.flatMap((path, i) => written(path.split('/').at(-1), [1, 2, 2, 0][i])).sort() });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions.at(-1)), { mode: 'readwrite' });
     await s.evaluate(() => document.activeElement.blur());
     if (shots) await s.screenshot(join(shots, 'in-place.png'));
@@ -559,7 +578,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, and axe-core finds nothing, light or dark', async () => {
+  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, a row\'s bank named for its file, and axe-core finds nothing, light or dark', async () => {
     const name = `${'StringsAndPads'.repeat(6)}.pcg`;
     const s = await engine.open(pageUrl, { viewport: { width: 360, height: 740, isMobile: true, hasTouch: true } });
     await s.pick(makeFiles({ [name]: pcgBytes(0, name), 'b.pcg': Buffer.from('KORG') }));
@@ -572,6 +591,7 @@ describe('Chromium, with file handles and more', () => {
       summaryOnScreen: ((r) => r.top >= 0 && r.bottom <= window.innerHeight)(document.getElementById('summary').getBoundingClientRect()),
     }));
     assert.deepEqual(layout, { width: 360, scrolls: false, live: ['summary'], summaryOnScreen: true });
+    assert.ok(await s.page.$(`aria/Bank for ${name}[role="combobox"]`), 'no row choice a screen reader names');
     if (shots) await s.screenshot(join(shots, 'phone.png'));
     await s.page.evaluate(axe.source);
     for (const value of ['light', 'dark']) {
