@@ -65,14 +65,8 @@ async function puppeteerEngine(name, launch) {
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
         pick: async (paths, input = '#files') => (await page.$(input)).uploadFile(...paths),
         click: (selector) => page.click(selector),
-        select: async (selector, value) => {
-          await page.focus(selector);
-          return page.select(selector, value);
-        },
-        async press(selector, keys) {
-          await page.focus(selector);
-          for (const key of keys) await page.keyboard.press(key);
-        },
+        select: (selector, value) => page.focus(selector).then(() => page.select(selector, value)),
+        press: async (selector, keys) => { await page.focus(selector); for (const key of keys) await page.keyboard.press(key); },
         downloaded: (file) => downloadedIn(downloads, file),
         screenshot: (path) => page.screenshot({ path, fullPage: true }),
         async close() {

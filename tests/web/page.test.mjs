@@ -153,8 +153,7 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
         summary: '3 PCG files, 1 refused, 2 other files.', rows: [...sets.slice(0, 2).map((path) => `${path}: bank H`), `Keys/KEYS.pcg: ${notPcg}`, `${sets[2]}: bank H`], links: [],
       });
-      // Three sets in three banks: every row to C, then Guitar to A and
-      // Piano to B, by keyboard, on their rows.
+      // Three sets to C, A and B: every row to C, then two by keyboard.
       await s.select('#bank', 'C');
       await s.press('#results li:nth-child(2) select', ['ArrowUp', 'ArrowUp']);
       await s.press('#results li:nth-child(4) select', ['ArrowUp']);
@@ -373,11 +372,9 @@ describe('Chromium, with file handles and more', () => {
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
     await s.click('#results li:nth-child(2) a');
     assert.deepEqual(await s.downloaded('refused.pcg'), withBank(bytes['refused.pcg'], 4));
-    // A folder of more files than are written at once, its first file's
-    // bank chosen on its row while the browser asks: the question answered
-    // then writes nothing.  Once the browser has answered the next, every
-    // row says it is being saved, and the summary counts up a few times a
-    // second, not once a file.
+    // More files than are written at once, one row's bank chosen while the
+    // browser asks: that answer writes nothing; once the next is given, every
+    // row says it is being saved, and the summary counts up now and then.
     await s.click('#pick-folder');
     await shown(s, 'Big set', (v) => v.rows.length === 40);
     await s.click('#change');
@@ -399,10 +396,8 @@ describe('Chromium, with file handles and more', () => {
     const bigSaved = await state();
     assert.deepEqual([bigSaved.questions, bigSaved.writes.length, bigSaved.writes.filter((write) => write.endsWith('[5]}'))],
       [['Big set', 'Big set', 'Big set answered', 'Big set answered'], 80, ['BIG 1.PCG {"type":"write","position":51,"data":[5]}']]);
-    // A folder of three sets, asked for once to read and write, its
-    // unlisted folder passed over, each set to a bank chosen on its row by
-    // keyboard: Guitar to B, Keys to C, Pads to A.  The page as it is then
-    // is README's picture.
+    // Three sets asked for once, their unlisted folder passed over, to B, C
+    // and A by keyboard on their rows: README's picture.
     await s.click('#pick-folder');
     const pcgPaths = Object.keys(set).filter((path) => set[path] >= 0);
     assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
