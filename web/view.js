@@ -1,7 +1,7 @@
 // What the user sees and hears: a row for each file, the summary above the
 // rows (the one live region, which a screen reader announces; the rows are
 // read on demand), the state of the buttons, and the words of all of them.
-import { afterPaint, inTurns } from './pool.js';
+import { afterPaint } from './pool.js';
 
 // Row choices made in one task, in a long list.
 const choicesAtOnce = 250;
@@ -91,9 +91,9 @@ function choiceOf(name, letter, choose) {
 
 // A row for each name, in place of those on show, with a choice of bank
 // where letterOf(i) names one for row i: choose(i, letter) hears a choice
-// made there.  Returns the rows, { item, status, choice, link }.  In a long list
-// the choices come once the rows are on the screen, a few hundred in a
-// task: even a select of one letter takes a while to make.
+// made there.  Returns the rows, { item, status, choice, link }.  In a
+// long list the choices come once the rows are on the screen, a few
+// hundred in a task: even a select of one letter takes a while to make.
 export function showRows(names, letterOf, choose) {
   const rows = names.map((name) => {
     const item = document.createElement('li');
@@ -118,12 +118,17 @@ export function showRows(names, letterOf, choose) {
       rows[i].item.append(rows[i].choice);
     }
   };
-  if (!long) addChoices(0, rows.length);
-  else inTurns(Array.from({ length: Math.ceil(rows.length / choicesAtOnce) }, (_, turn) => turn * choicesAtOnce), 1, async (from) => {
-    await afterPaint();
-    if (rows[0].item.isConnected) addChoices(from, Math.min(from + choicesAtOnce, rows.length));
-  });
+  if (long) addChoicesLater(rows, addChoices);
+  else addChoices(0, rows.length);
   return rows;
+}
+
+async function addChoicesLater(rows, addChoices) {
+  for (let from = 0; from < rows.length; from += choicesAtOnce) {
+    await afterPaint();
+    if (!rows[0].item.isConnected) return;
+    addChoices(from, Math.min(from + choicesAtOnce, rows.length));
+  }
 }
 
 // What became of a file, entry { row, outcome, letter, from, to, copy }: a
