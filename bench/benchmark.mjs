@@ -45,16 +45,20 @@ function instrument(hide) {
     return [(end - window.started) / 1000, longest / 1000];
   });
 }
-// The figures of act, done when rows rows have a status that matches pattern
-// and a choice of bank, where the page gives rows one (an older page does
-// not).  Each starts from a heap collected of the garbage the benchmark
-// itself left (thousands of handles), which would otherwise be collected in
-// the middle of it, in one task of a few hundred milliseconds.
+// The figures of act, done when rows rows have a status that matches
+// pattern, and then when they also have their choice of bank, where the
+// page gives rows one (an older page does not).  Each starts from a heap
+// collected of the garbage the benchmark itself left (thousands of
+// handles), which would otherwise be collected in the middle of it, in one
+// task of a few hundred milliseconds.
 const timed = async (s, act, pattern, rows = 1000) => {
   await (await s.page.createCDPSession()).send('HeapProfiler.collectGarbage');
-  const figures = s.page.evaluate((p, n) => window.figures(() => document.querySelectorAll('#results li').length === n &&
-    (!document.scripts[0].text.includes('Bank for') || document.querySelectorAll('#results li select').length === n) &&
-    [...document.querySelectorAll('#results .status')].every((status) => new RegExp(p).test(status.textContent))), pattern, rows);
+  const figures = s.page.evaluate((p, n) => {
+    const shown = () => document.querySelectorAll('#results li').length === n &&
+      [...document.querySelectorAll('#results .status')].every((status) => new RegExp(p).test(status.textContent));
+    const chosen = () => !document.scripts[0].text.includes('Bank for') || document.querySelectorAll('#results li select').length === n;
+    return Promise.all([window.figures(shown), window.figures(() => shown() && chosen())]);
+  }, pattern, rows);
   await act();
   return figures;
 };
@@ -78,8 +82,10 @@ async function bareRead(s) {
   }
   return [figures[0][0], figures[1][1]];
 }
-const show = (what, [time, longest], [bare, bareLongest]) => console.log(
+// Prints [shown, with choices]: the second only where it came later.
+const show = (what, [[time, longest], [chosen]], [bare, bareLongest]) => console.log(
   `${what.padEnd(42)} ${time.toFixed(3)} s (x${(time / bare).toFixed(2)})  longest task ${longest.toFixed(3)} s` +
+  `${chosen - time > 0.02 ? `, with choices ${chosen.toFixed(3)} s (x${(chosen / bare).toFixed(2)})` : ''}` +
   `   | bare: read ${bare.toFixed(3)} s, longest task ${bareLongest.toFixed(3)} s`);
 
 const engine = await chromium();

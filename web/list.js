@@ -11,7 +11,7 @@ import { carryOut } from './change.js';
 import { copyMaker, copyOf } from './copies.js';
 import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
-import { bankName, banksName, clearRows, showButtons, showEntry, showProgress, showRows, showSummary } from './view.js';
+import { bankName, banksName, clearRows, showButtons, showChoices, showEntry, showProgress, showRows, showSummary } from './view.js';
 
 const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 
@@ -93,16 +93,17 @@ async function showFiles(state, picking) {
     ...source, bank: source.ends ? core.bankOf(source.ends.header) : -1, letter: state.letter,
     outcome: source.ends ? 'pcg' : 'unreadable', copy: null, savedAs: '',
   }));
-  const rows = showRows(entries.map((entry) => entry.name), (i) => (changeable(entries[i]) ? entries[i].letter : ''),
-    (i, chosen) => chooseBank(state, chosen, entries[i]));
+  const names = entries.map((entry) => entry.name);
+  const rows = showRows(names);
   entries.forEach((entry, i) => { entry.row = rows[i]; });
   state.entries = entries;
   const { others, unreadable, listed } = picked;
   state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
   showCurrentBanks(state);
-  // The tails only once the rows are on the screen: they matter only to a
-  // file saved again after the pick, and a change or a copy waits for those
-  // it needs.  Starting reads takes the browser a while.
+  await showChoices(rows, names, (i) => (changeable(entries[i]) ? entries[i].letter : ''), (i, chosen) => chooseBank(state, chosen, entries[i]));
+  // The tails only once the rows are on the screen with their choices: they
+  // matter only to a file saved again after the pick, and a change or a
+  // copy waits for those it needs.  Starting reads takes the browser a while.
   await afterPaint();
   readTails(entries, () => state.entries === entries);
 }

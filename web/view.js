@@ -1,7 +1,7 @@
 // What the user sees and hears: a row for each file, the summary above the
 // rows (the one live region, which a screen reader announces; the rows are
 // read on demand), the state of the buttons, and the words of all of them.
-import { afterPaint } from './pool.js';
+import { afterPaint, sleep } from './pool.js';
 
 // Row choices made in one task, in a long list.
 const choicesAtOnce = 250;
@@ -89,12 +89,9 @@ function choiceOf(name, letter, choose) {
   return choice;
 }
 
-// A row for each name, in place of those on show, with a choice of bank
-// where letterOf(i) names one for row i: choose(i, letter) hears a choice
-// made there.  Returns the rows, { item, status, choice, link }.  In a
-// long list the choices come once the rows are on the screen, a few
-// hundred in a task: even a select of one letter takes a while to make.
-export function showRows(names, letterOf, choose) {
+// A row for each name, in place of those on show; returns the rows,
+// { item, status, choice, link }.
+export function showRows(names) {
   const rows = names.map((name) => {
     const item = document.createElement('li');
     const file = document.createElement('span');
@@ -108,26 +105,26 @@ export function showRows(names, letterOf, choose) {
     return { item, status, choice: null, link: null };
   });
   results.replaceChildren(...rows.map((row) => row.item));
-  const long = rows.length > 100;
-  results.classList.toggle('long', long);
-  const addChoices = (from, to) => {
-    for (let i = from; i < to; i++) {
+  results.classList.toggle('long', rows.length > 100);
+  return rows;
+}
+
+// A choice of bank on each of rows where letterOf(i) names one for row i,
+// named for names[i]: choose(i, letter) hears a choice made there.  In a
+// long list the choices come once the rows are on the screen, a few
+// hundred in a task, one task after the other: even a select of one
+// letter takes a while to make.  Settles once they are all there.
+export async function showChoices(rows, names, letterOf, choose) {
+  const atOnce = rows.length > 100 ? choicesAtOnce : rows.length;
+  for (let from = 0; from < rows.length; from += atOnce) {
+    if (atOnce < rows.length) await (from ? sleep(0) : afterPaint());
+    if (!rows[0].item.isConnected) return;
+    for (let i = from; i < Math.min(from + atOnce, rows.length); i++) {
       const letter = letterOf(i);
       if (!letter) continue;
       rows[i].choice = choiceOf(names[i], letter, (chosen) => choose(i, chosen));
       rows[i].item.append(rows[i].choice);
     }
-  };
-  if (long) addChoicesLater(rows, addChoices);
-  else addChoices(0, rows.length);
-  return rows;
-}
-
-async function addChoicesLater(rows, addChoices) {
-  for (let from = 0; from < rows.length; from += choicesAtOnce) {
-    await afterPaint();
-    if (!rows[0].item.isConnected) return;
-    addChoices(from, Math.min(from + choicesAtOnce, rows.length));
   }
 }
 
