@@ -136,9 +136,11 @@ export function showEntry(entry, download) {
   const refused = refusals.has(entry.outcome);
   item.classList.toggle('refused', refused);
   status.textContent = words[entry.outcome](entry);
-  if (choice) {
-    choice.hidden = refused;
-    if (choice.length === 1 && choice.value !== entry.letter) choice.options[0].replaceWith(new Option(entry.letter, entry.letter));
+  // A select's value set, even to the same, makes the browser lay it out
+  // again: a thousand saves would each pay for it.
+  if (choice && choice.hidden !== refused) choice.hidden = refused;
+  if (choice && choice.value !== entry.letter) {
+    if (choice.length === 1) choice.options[0].replaceWith(new Option(entry.letter, entry.letter));
     choice.value = entry.letter;
   }
   row.link?.remove();
