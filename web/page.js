@@ -1,14 +1,16 @@
 // Tavrelon in a browser: the controls, wired to the steps.  The rules of
 // the PCG format run in the core (core.js); files and folders come from
 // sources.js; list.js keeps the files on show and what became of them,
-// changed as change.js carries a change out, copied as copies.js copies,
-// saved as saving.js saves and shown as view.js shows; app.js makes it an
-// app where a web host serves it.
+// changed or put back as change.js carries a change or its undo out,
+// copied as copies.js copies, saved as saving.js saves and shown as view.js
+// and summary.js show, in the words of words.js; app.js makes it an app
+// where a web host serves it.
 import { startApp } from './app.js';
 import { loadCore } from './core.js';
 import { fileList } from './list.js';
 import { folderFiles, foldersGiven, handlesGiven, pickFolderHandle, pickHandles, takeDrop, takeInput } from './sources.js';
-import { showBanks, showInPlace, showStartError } from './view.js';
+import { showStartError } from './summary.js';
+import { showBanks, showInPlace } from './view.js';
 
 const control = (id) => document.getElementById(id);
 
@@ -26,6 +28,16 @@ function pickWith(button, input, given, pick) {
     } catch {
       input.click();
     }
+  });
+}
+
+// Ctrl+Z, or ⌘Z on a Mac, undoes the last change anywhere but in a text
+// field, as "Undo" does.
+function undoByKey(list) {
+  document.addEventListener('keydown', (event) => {
+    if (event.key.toLowerCase() !== 'z' || !(event.ctrlKey || event.metaKey) || event.shiftKey || event.altKey) return;
+    if (event.target.closest?.('input, textarea, [contenteditable]')) return;
+    if (list.undo()) event.preventDefault();
   });
 }
 
@@ -66,6 +78,8 @@ async function start() {
   control('bank').addEventListener('change', () => list.chooseBank(control('bank').value));
   control('change').addEventListener('click', () => list.changeBanks());
   control('save-all').addEventListener('click', () => list.saveAllCopies());
+  control('undo').addEventListener('click', () => list.undo());
+  undoByKey(list);
   acceptDrops(list);
   startApp(list);
 }

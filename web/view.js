@@ -1,71 +1,31 @@
-// What the user sees and hears: a row for each file, the summary above the
-// rows (the one live region, which a screen reader announces; the rows are
-// read on demand), the state of the buttons, and the words of all of them.
+// What the user sees: a row for each file (read on demand by a screen
+// reader) and the state of the controls, in the words of words.js; the
+// summary above the rows is summary.js's.
 import { afterPaint, sleep } from './pool.js';
+import { copyLinkWords, outcomeWords, refusals, rowChoiceName, texts } from './words.js';
 
 // Row choices made in one task, in a long list.
 const choicesAtOnce = 250;
-const texts = {
-  notPcg: 'ERROR: File is not a valid KORG PCG file',
-  unreadable: 'Cannot be read: it is a folder, or it was moved or deleted before it could be read.',
-  gone: 'Cannot be read any more: it was moved, deleted or changed after you picked it. Pick it again.',
-  saving: 'saving in the file…',
-  asking: 'waiting for your permission to change the file…',
-  saved: 'saved in the file',
-  copy: 'a changed copy is ready; the file itself is unchanged until the copy replaces it',
-  notAllowed: 'not saved in the file, which this browser was not allowed to change; a changed copy is ready instead',
-  notAsked: 'not saved: the browser did not let this page ask to change the file; press “Change bank” again',
-  writeFailed: 'not saved: the file could not be written; a changed copy is ready instead',
-  howInPlace: 'Each file is changed where it is, once you allow it; where it cannot be, you download a changed copy instead.',
-  noWasm: 'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
-  noStart: 'ERROR: Tavrelon could not start: ',
-  nothingRead: 'Nothing could be read: the system or the browser did not let this page open what you picked. Pick the folders inside it, or the PCG files themselves.',
-};
 
-// The words of each outcome, for an entry { from, to } that names the bank
-// before and after a change.
-const words = {
-  pcg: (e) => e.from,
-  refused: () => texts.notPcg,
-  unreadable: () => texts.unreadable,
-  gone: () => texts.gone,
-  saving: (e) => `${e.from} → ${e.to}: ${texts.saving}`,
-  asking: (e) => `${e.from} → ${e.to}: ${texts.asking}`,
-  saved: (e) => `${e.from} → ${e.to}, ${texts.saved}`,
-  copy: (e) => `${e.from} → ${e.to}: ${texts.copy}`,
-  notAllowed: (e) => `${e.from} → ${e.to}: ${texts.notAllowed}`,
-  notAsked: (e) => `${e.from} → ${e.to}: ${texts.notAsked}`,
-  writeFailed: (e) => `${e.from} → ${e.to}: ${texts.writeFailed}`,
-};
-const refusals = new Set(['refused', 'unreadable', 'gone']);
-// The summary's parts, in order: the outcome each counts (a file with a copy
-// on offer counts as a copy), and its words for one and for more.
-const tallies = [
-  ['saved', 'saved in its file', 'saved in their files'],
-  ['copy', 'copy to download', 'copies to download'],
-  ['pcg', 'PCG file', 'PCG files'],
-  ['notAsked', 'not saved yet: press “Change bank” again', 'not saved yet: press “Change bank” again'],
-  ['refused', 'refused', 'refused'],
-  ['unreadable', 'cannot be read', 'cannot be read'],
-  ['gone', 'can no longer be read', 'can no longer be read'],
-];
-
-const summary = document.getElementById('summary');
 const results = document.getElementById('results');
 const changeButton = document.getElementById('change');
+const undoButton = document.getElementById('undo');
 const bankChoice = document.getElementById('bank');
 const saveAllButton = document.getElementById('save-all');
 
-export const bankName = (letter, bank) => (letter ? `bank ${letter}` : `bank byte ${bank}, no bank letter`);
-// The banks of a change: "Bank D", "Banks A, B and C".
-export const banksName = (letters) => (letters.length === 1 ? `Bank ${letters[0]}`
-  : `Banks ${letters.slice(0, -1).join(', ')} and ${letters.at(-1)}`);
-// Numbers as an English text writes them ("2,300"), the format made once.
-const counted = new Intl.NumberFormat('en-US').format;
-
+// "Bank" lists the letters, and shows a dash, which no one can choose, while
+// the rows are for different banks.
 export function showBanks(letters) {
+  const differ = new Option('–', '');
+  Object.assign(differ, { hidden: true, disabled: true });
+  differ.setAttribute('aria-label', texts.banksDiffer);
+  bankChoice.add(differ);
   for (const letter of letters) bankChoice.add(new Option(letter, letter));
+  bankChoice.value = letters[0];
 }
+
+// "Bank" shows letter, or the dash where letter is ''.
+export const showChosen = (letter) => { bankChoice.value = letter; };
 
 export const showInPlace = () => { document.getElementById('how-save').textContent = texts.howInPlace; };
 
@@ -75,11 +35,11 @@ export const showInPlace = () => { document.getElementById('how-save').textConte
 function choiceOf(name, letter, choose) {
   const choice = document.createElement('select');
   choice.add(new Option(letter, letter));
-  choice.setAttribute('aria-label', `Bank for ${name}`);
+  choice.setAttribute('aria-label', rowChoiceName(name));
   const fill = () => {
     if (choice.length > 1) return;
     const chosen = choice.value;
-    choice.replaceChildren(...[...bankChoice.options].map((option) => option.cloneNode(true)));
+    choice.replaceChildren(...[...bankChoice.options].filter((option) => option.value).map((option) => option.cloneNode(true)));
     choice.value = chosen;
   };
   // Focus comes first, but a window without the system's focus has no focus
@@ -89,10 +49,10 @@ function choiceOf(name, letter, choose) {
   return choice;
 }
 
-// A row for each name, in place of those on show; returns the rows,
-// { item, status, choice, link }.
-export function showRows(names) {
-  const rows = names.map((name) => {
+// A row for each name, { item, status, choice, link }, to show by showRows:
+// they are made while the files are read.
+export function makeRows(names) {
+  return names.map((name) => {
     const item = document.createElement('li');
     const file = document.createElement('span');
     const label = document.createElement('bdi');
@@ -104,9 +64,12 @@ export function showRows(names) {
     item.append(file);
     return { item, status, choice: null, link: null };
   });
+}
+
+// The rows in place of those on show.
+export function showRows(rows) {
   results.replaceChildren(...rows.map((row) => row.item));
   results.classList.toggle('long', rows.length > 100);
-  return rows;
 }
 
 // A choice of bank on each of rows where letterOf(i) names one for row i,
@@ -135,7 +98,7 @@ export function showEntry(entry, download) {
   const { item, status, choice } = row;
   const refused = refusals.has(entry.outcome);
   item.classList.toggle('refused', refused);
-  status.textContent = words[entry.outcome](entry);
+  status.textContent = outcomeWords[entry.outcome](entry);
   // A select's value set, even to the same, makes the browser lay it out
   // again: a thousand saves would each pay for it.
   if (choice && choice.hidden !== refused) choice.hidden = refused;
@@ -151,7 +114,7 @@ export function showEntry(entry, download) {
   link.download = entry.copy.name;
   const name = document.createElement('bdi');
   name.textContent = entry.copy.name;
-  link.append('Download ', name);
+  link.append(copyLinkWords, name);
   link.addEventListener('click', (event) => {
     event.preventDefault();
     download(entry);
@@ -160,65 +123,16 @@ export function showEntry(entry, download) {
   row.link = link;
 }
 
-// "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
-// banks those of the change on show, '' before one.  Before one it also
-// counts what a pick held besides its rows ({ others, unreadable,
-// nothingRead }): the other files, the folders that could not be read, and
-// whether nothing at all could be.
-export function showSummary(entries, banks, { others, unreadable, nothingRead }) {
-  const counts = {};
-  for (const entry of entries) {
-    const key = entry.copy ? 'copy' : entry.outcome;
-    counts[key] = (counts[key] ?? 0) + 1;
-  }
-  const parts = [];
-  for (const [outcome, one, many] of tallies) {
-    const n = counts[outcome] ?? 0;
-    if (n) parts.push(`${counted(n)} ${n === 1 ? one : many}`);
-  }
-  if (!banks && others) parts.push(`${counted(others)} other ${others === 1 ? 'file' : 'files'}`);
-  if (!banks && unreadable) parts.push(`${counted(unreadable)} ${unreadable === 1 ? 'folder' : 'folders'} could not be read`);
-  if (!banks && !entries.length && parts.length) parts.unshift('No PCG files');
-  summary.textContent = parts.length ? `${banks ? `${banks}: ` : ''}${parts.join(', ')}.` : '';
-  if (nothingRead) summary.textContent = texts.nothingRead;
-  bringIntoView();
-}
+export const clearRows = () => results.replaceChildren();
 
-// The summary on a phone is often off the screen once the rows have come.
-// Whether it is on the screen is known from the browser's last frame: to
-// measure it anew would lay out every row at once.
-let summaryOnScreen = false;
-new IntersectionObserver(([seen]) => { summaryOnScreen = seen.isIntersecting; }, { threshold: 1 }).observe(summary);
-function bringIntoView() {
-  if (summary.textContent && !summaryOnScreen) summary.scrollIntoView({ block: 'nearest' });
-}
-
-// The summary while the browser asks the user: it ends, as every summary
-// of work under way does, with an ellipsis.
-export function showAsking(banks, n) {
-  summary.textContent = `${banks}: waiting for your permission to change ${counted(n)} ${n === 1 ? 'file' : 'files'}…`;
-  bringIntoView();
-}
-
-// The summary while long work goes on: "Reading 2,300 of 10,000 files…", or
-// with no total "Looking through the folder: 2,300 files so far…".
-export function showProgress(doing, done, total) {
-  summary.textContent = total === undefined ? `${doing}: ${counted(done)} files so far…`
-    : `${doing} ${counted(done)} of ${counted(total)} files…`;
-}
-
-export const clearRows = () => { results.replaceChildren(); summary.textContent = ''; };
-
-// canChange: whether "Change bank" can be pressed; copies: whether there are
-// copies to download; saving: whether they are being downloaded now.
-export function showButtons({ canChange, copies, saving = false }) {
+// canChange: whether "Change bank" can be pressed; canUndo: whether "Undo"
+// is offered; copies: whether there are copies to download; saving: whether
+// they are being downloaded now.  Focus on "Undo" as it goes moves to
+// "Change bank".
+export function showButtons({ canChange, canUndo = false, copies, saving = false }) {
   changeButton.disabled = !canChange;
+  if (!canUndo && document.activeElement === undoButton) changeButton.focus();
+  undoButton.hidden = !canUndo;
   saveAllButton.hidden = !copies;
   saveAllButton.disabled = saving;
-}
-
-export function showStartError(error) {
-  const noWasm = typeof WebAssembly !== 'object' || error instanceof WebAssembly.CompileError ||
-    error instanceof WebAssembly.LinkError || error instanceof WebAssembly.RuntimeError;
-  summary.textContent = noWasm ? texts.noWasm : texts.noStart + (error?.message || String(error));
 }

@@ -1,0 +1,78 @@
+// The rounds of the list's work (list.js): every pick, bank, change and
+// undo starts a new round, and what an older round has not done yet, it
+// never does.  A change and an undo show their rows at once, then change.js
+// carries them out, handed the list's state.
+import { carryOut } from './change.js';
+import { copyOf } from './copies.js';
+import { banksName, texts } from './words.js';
+
+export const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
+export const undoable = (entry) => Boolean(entry.before) && entry.outcome !== 'gone';
+
+// A new round: what the older ones have not done yet, they never do.
+export function newRound(state) {
+  state.round++;
+  state.banks = '';
+  state.busy = '';
+  for (const entry of state.entries) {
+    entry.copy = null;
+    if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
+    entry.from = state.list.nameOf(entry.bank);
+  }
+  return state.round;
+}
+
+// Shows entry's change to its bank at once: a copy ready, or being saved.
+// A file saved in another bank before is no longer one to undo.
+function startChange(state, entry) {
+  if (entry.savedAs !== entry.letter) Object.assign(entry, { before: null, savedAs: '' });
+  const change = state.core.patched(entry.ends.header, entry.letter);
+  Object.assign(entry, { to: entry.letter, changed: change, outcome: entry.handle ? 'saving' : 'copy' });
+  entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
+  state.list.show(entry);
+}
+
+// The work of round mine under way, until it settles and the summary says
+// how it all ended.
+function carry(state, mine, kind, targets) {
+  const done = carryOut(state.list, mine, kind, state.banks, targets);
+  state.busy = kind;
+  state.list.showControls();
+  done.then(() => {
+    if (!state.list.current(mine)) return;
+    state.busy = '';
+    state.list.showTotals();
+  });
+}
+
+// Every row shows its change to its own bank at once, then the change is
+// carried out.  A file this page saved in its bank is read, not written
+// again, and asked for with no question to the user, so that pressing
+// again asks for the files still left.  A press while a change is under
+// way (a double click) changes nothing; the button stays where it is for
+// the keyboard.
+export function changeBanks(state) {
+  if (state.busy === 'change') return;
+  const mine = newRound(state);
+  const changing = state.entries.filter(changeable);
+  state.banks = banksName([...new Set(changing.map((entry) => entry.letter))].sort());
+  for (const entry of changing) startChange(state, entry);
+  carry(state, mine, 'change', changing);
+}
+
+// Every file that this page saved in place, and that is still as it left
+// it, back in the bank it held before, written where it is; a file changed
+// since is left as it is.  False when there is nothing to undo.
+export function undo(state) {
+  const targets = state.entries.filter(undoable);
+  if (state.busy || !targets.length) return false;
+  const mine = newRound(state);
+  state.banks = texts.undo;
+  for (const entry of targets) {
+    const bank = state.core.bankOf(entry.before);
+    Object.assign(entry, { to: state.core.letterOf(bank) || state.list.nameOf(bank), outcome: 'puttingBack' });
+    state.list.show(entry);
+  }
+  carry(state, mine, 'undo', targets);
+  return true;
+}
