@@ -37,14 +37,14 @@ const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Obje
   return join(folder, name);
 });
 
-// What the page shows, a row's choice of bank apart; links end with
-// "Download all copies" where offered.
+// What the page shows, a row's choice of bank apart; links end with "Undo"
+// and "Download all copies" where offered.
 function view() {
-  const all = document.getElementById('save-all');
+  const [undo, all] = [document.getElementById('undo'), document.getElementById('save-all')];
   return {
     summary: document.getElementById('summary').textContent,
     rows: [...document.querySelectorAll('#results li')].map((row) => [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join('')),
-    links: [...[...document.querySelectorAll('#results a')].map((link) => link.textContent),
+    links: [...[...document.querySelectorAll('#results a')].map((link) => link.textContent), ...(undo.hidden ? [] : [undo.textContent]),
       ...(all.hidden ? [] : [`${all.textContent}${all.disabled ? ' (greyed out)' : ''}`])],
   };
 }
@@ -176,9 +176,40 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await shown(s, 'a file beside a folder not read', (v) => v.rows.length === 1),
         { summary: '1 PCG file, 1 folder could not be read.', rows: ['PADS.PCG: bank B'], links: [] });
       await s.evaluate(dropEntries, { USB: 'NotReadableError' });
-      assert.deepEqual(await shown(s, 'nothing read', (v) => !v.rows.length), { summary: nothingRead, rows: [], links: [] });
+      assert.deepEqual(await shown(s, 'nothing read', (v) => !v.rows.length && v.summary), { summary: nothingRead, rows: [], links: [] });
       const asked = [...(s.requests ?? []), ...await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))];
       assert.deepEqual(asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
+      await s.close();
+    });
+
+    test('a pick of 260: a choice of bank on every row, and every file read to its end soon after the pick, so that one saved again since, its size, time stamp and header kept, is told at the change', async () => {
+      const names = Array.from({ length: 260 }, (_, i) => `set ${i + 1}.pcg`);
+      const bytes = names.map((name) => pcgBytes(7, name));
+      const files = makeFiles(Object.fromEntries(names.map((name, i) => [name, bytes[i]])));
+      const picked = Math.floor(Date.now() / 1000) - 60;
+      for (const file of files) utimesSync(file, picked, picked);
+      const s = await engine.open(pageUrl);
+      // Counts the reads of the bytes past a file's header, once done.
+      await s.evaluate(() => {
+        window.tailsRead = 0;
+        const { slice, arrayBuffer } = Blob.prototype;
+        Blob.prototype.slice = function (start, ...rest) { return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 }); };
+        Blob.prototype.arrayBuffer = function () {
+          const read = arrayBuffer.call(this);
+          if (this.tail) read.then(() => { window.tailsRead++; });
+          return read;
+        };
+      });
+      await s.pick(files);
+      await until('every row\'s choice', () => s.evaluate(() => document.querySelectorAll('#results li select').length === 260));
+      await until('every file read to its end', () => s.evaluate(() => window.tailsRead === 260));
+      writeFileSync(files[258], Buffer.from(bytes[258]).fill('!', bytes[258].length - 1));
+      utimesSync(files[258], picked, picked);
+      await s.select('#results li:nth-child(260) select', 'B');
+      await s.click('#change');
+      const v = await shown(s, 'the change', (now) => changed(now) && now.summary.includes('read'));
+      assert.deepEqual([v.summary, v.rows[258], v.rows[259], v.links.length], ['Banks A and B: 259 copies to download, 1 can no longer be read.',
+        `set 259.pcg: ${unreadable}`, `set 260.pcg: bank H → B: ${copyReady}Download set 260.pcg`, 260]);
       await s.close();
     });
   });
@@ -343,7 +374,7 @@ describe('Chromium, with file handles and more', () => {
     await s.evaluate(() => ['refused.pcg', 'open'].forEach(window.letGo));
     await until('late let go', () => s.evaluate(() => window.questions.includes('refused.pcg answered') &&
       window.writes.some((w) => w === 'late.pcg aborted' || w.startsWith('late.pcg {"type"'))));
-    assert.deepEqual(await s.evaluate(view), rows('D', 'A'));
+    assert.deepEqual(await s.evaluate(view), { ...rows('D', 'A'), links: ['Undo'] });
     assert.deepEqual(await state(), { kept: 3, late: 0, writes: [...written('kept.pcg', 3), 'late.pcg aborted', written('late.pcg')[0]].sort(),
       questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'kept.pcg answered', 'broken.pcg answered', 'late.pcg answered', 'refused.pcg answered'] });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions), [{ multiple: true }]);
@@ -356,20 +387,21 @@ describe('Chromium, with file handles and more', () => {
       'late.pcg: bank A → E, saved in the file', unreadableRow];
     assert.deepEqual(await shown(s, 'the change to E', changed), {
       summary: 'Bank E: 2 saved in their files, 1 copy to download, 1 not saved yet: press “Change bank” again, 1 cannot be read.',
-      rows: afterE, links: ['Download broken.pcg', 'Download all copies'],
+      rows: afterE, links: ['Download broken.pcg', 'Undo', 'Download all copies'],
     });
     await s.page.focus('#change');
     await s.evaluate(() => { window.summaries = []; });
     await s.page.keyboard.press('Enter');
-    await shown(s, 'the question again', (v) => v.summary.includes('permission') && v.links.length === 2);
+    await shown(s, 'the question again', (v) => v.summary.includes('permission') && v.links.length === 2 &&
+      [0, 3].every((i) => v.rows[i].endsWith('saved in the file')));
     await s.evaluate(() => window.letGo('refused.pcg'));
     assert.deepEqual(await shown(s, 'the change again', (v) => changed(v) && !v.summary.includes('yet')), {
       summary: 'Bank E: 2 saved in their files, 2 copies to download, 1 cannot be read.',
-      rows: afterE.with(1, `refused.pcg: bank A → E: ${notAllowed}Download refused.pcg`), links: ['Download refused.pcg', 'Download broken.pcg', 'Download all copies'],
+      rows: afterE.with(1, `refused.pcg: bank A → E: ${notAllowed}Download refused.pcg`), links: ['Download refused.pcg', 'Download broken.pcg', 'Undo', 'Download all copies'],
     });
-    assert.ok((await s.evaluate(() => window.summaries)).includes('Saving 1 of 2 files\u2026'), 'progress missed broken');
+    assert.ok((await s.evaluate(() => window.summaries)).includes('Saving 3 of 4 files\u2026'), 'progress missed broken');
     assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
-      questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'refused.pcg', 'broken.pcg', 'refused.pcg answered'] });
+      questions: [...names.slice(0, 4), ...names.slice(0, 4), 'refused.pcg answered'] });
     await s.click('#results li:nth-child(2) a');
     assert.deepEqual(await s.downloaded('refused.pcg'), withBank(bytes['refused.pcg'], 4));
     // More files than are written at once, one row's bank chosen while the
@@ -414,6 +446,98 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual(await s.evaluate(() => window.pickerOptions.at(-1)), { mode: 'readwrite' });
     await s.evaluate(() => document.activeElement.blur());
     if (shots) await s.screenshot(join(shots, 'in-place.png'));
+    await s.close();
+  });
+
+  test('Undo in place, by its button and by Ctrl+Z: each file byte for byte as before, its folder\'s other file untouched, no new question; a file changed by another program since is left as it is, and told; "Bank" says that the rows differ; a file saved, then put back by another program or given another bank on its row, is written at the next press, and none that need not be', async (t) => {
+    const server = await serve(pageFile);
+    t.after(server.close);
+    const s = await engine.open(server.url);
+    // A folder picked with leave to write; the questions the user would be
+    // asked, the pickers opened and the bank bytes written are recorded.
+    // otherProgram(name, position, byte) writes as another program would.
+    const bytes = { 'DRUMS.PCG': pcgBytes(30, 'DRUMS.PCG'), 'GUITAR.PCG': pcgBytes(0, 'GUITAR.PCG'), 'PIANO.PCG': pcgBytes(1, 'PIANO.PCG'), 'notes.txt': Buffer.from('RIFF') };
+    await s.page.evaluate(makeOriginFiles, Object.fromEntries(Object.entries(bytes).map(([name, b]) => [`Sets/${name}`, [...b]])));
+    await s.page.evaluate(() => {
+      Object.assign(window, { questions: [], writes: [], pickers: 0 });
+      window.showDirectoryPicker = async () => window.pickers++ >= 0 && window.made.Sets;
+      const { requestPermission } = FileSystemHandle.prototype;
+      FileSystemHandle.prototype.requestPermission = async function (options) {
+        if (await this.queryPermission(options) !== 'granted') window.questions.push(this.name);
+        return requestPermission.call(this, options);
+      };
+      const { createWritable } = FileSystemFileHandle.prototype;
+      FileSystemFileHandle.prototype.createWritable = async function (options) {
+        const writable = await createWritable.call(this, options);
+        const write = writable.write.bind(writable);
+        return Object.assign(writable, { write: (data) => window.writes.push(`${this.name} ${data.data}`) && write(data) });
+      };
+      window.otherProgram = async (name, position, byte) => {
+        const writable = await createWritable.call(await window.made.Sets.getFileHandle(name), { keepExistingData: true });
+        await writable.write({ type: 'write', position, data: new Uint8Array([byte]) });
+        await writable.close();
+      };
+    });
+    const files = () => s.page.evaluate(async (names) => Promise.all(names.map(async (name) => [...new Uint8Array(await (await (
+      await window.made.Sets.getFileHandle(name)).getFile()).arrayBuffer())])), Object.keys(bytes));
+    const asBefore = Object.values(bytes).map((b) => [...b]);
+    const recorded = () => s.evaluate(() => ({ questions: window.questions.splice(0), writes: window.writes.splice(0).sort(), pickers: window.pickers }));
+    const wrote = (...writes) => ({ questions: [], writes, pickers: 1 });
+    // Work under way hides "Undo"; the rows' words say when it has ended.
+    const settled = (what, ending) => shown(s, what, (v) => v.rows.every((row) => row.endsWith(ending)) && v.summary.endsWith('.') && !v.summary.includes('PCG'));
+    const saved = (rows, summary = 'Banks D and E: 3 saved in their files.') => ({ summary, links: ['Undo'], rows: rows.map((row) => `${row}, saved in the file`) });
+    const savedDDE = saved(['DRUMS.PCG: bank byte 30, no bank letter → E', 'GUITAR.PCG: bank A → D', 'PIANO.PCG: bank B → D']);
+    const putBack = { summary: 'Undo: 3 put back in their files.', links: [],
+      rows: ['DRUMS.PCG: bank E → bank byte 30, no bank letter, put back', 'GUITAR.PCG: bank D → A, put back', 'PIANO.PCG: bank D → B, put back'] };
+    await s.click('#pick-folder');
+    await shown(s, 'the folder', (v) => v.rows.length === 3);
+    await s.select('#bank', 'D');
+    await s.select('#results li:nth-child(1) select', 'E');
+    const { role, name, value } = await s.page.accessibility.snapshot({ root: await s.page.$('#bank') });
+    assert.deepEqual([role, name, value], ['combobox', 'Bank', 'Banks differ']);
+    await s.click('#change');
+    assert.deepEqual(await settled('the change', 'saved in the file'), savedDDE);
+    assert.deepEqual(await recorded(), wrote('DRUMS.PCG 4', 'GUITAR.PCG 3', 'PIANO.PCG 3'));
+    // Pressed again: each file read, none written, and still undone.
+    await s.click('#change');
+    assert.deepEqual(await settled('the change again', 'saved in the file'), savedDDE);
+    assert.deepEqual(await recorded(), wrote());
+    await s.click('#undo');
+    assert.deepEqual(await settled('the undo', 'put back'), putBack);
+    assert.deepEqual(await files(), asBefore);
+    assert.deepEqual(await recorded(), wrote('DRUMS.PCG 30', 'GUITAR.PCG 0', 'PIANO.PCG 1'));
+    await s.click('#change');
+    await settled('the change', 'saved in the file');
+    await s.page.keyboard.down('Control');
+    await s.page.keyboard.press('z');
+    await s.page.keyboard.up('Control');
+    assert.deepEqual(await settled('the undo by Ctrl+Z', 'put back'), putBack);
+    assert.deepEqual(await files(), asBefore);
+    recorded();
+    // Changed since by another program: the guitar's bank, the piano's last byte.
+    await s.click('#change');
+    await settled('the change', 'saved in the file');
+    await s.evaluate((end) => Promise.all([window.otherProgram('GUITAR.PCG', 51, 2), window.otherProgram('PIANO.PCG', end, 33)]), bytes['PIANO.PCG'].length - 1);
+    const changedSince = 'left as it is: it was changed, moved or deleted after it was saved';
+    await s.click('#undo');
+    assert.deepEqual(await shown(s, 'the undo', (v) => v.summary.startsWith('Undo:')), { summary: 'Undo: 1 put back in its file, 2 left as they are: changed, moved or deleted after they were saved.',
+      links: [], rows: [putBack.rows[0], `GUITAR.PCG: bank D: ${changedSince}`, `PIANO.PCG: bank D: ${changedSince}`] });
+    const changed = [asBefore[0], withBank(bytes['GUITAR.PCG'], 2), withBank(bytes['PIANO.PCG'], 3).fill(33, bytes['PIANO.PCG'].length - 1), asBefore[3]];
+    assert.deepEqual(await files(), changed.map((b) => [...b]));
+    recorded();
+    // Saved, then put back in A by another program, and "Bank" set to F
+    // and back: written again; the piano given G on its row: written.
+    await s.click('#change');
+    await settled('the change', 'saved in the file');
+    await s.evaluate(() => window.otherProgram('GUITAR.PCG', 51, 0));
+    recorded();
+    await s.select('#bank', 'F');
+    await s.select('#bank', 'D');
+    await s.select('#results li:nth-child(3) select', 'G');
+    await s.click('#change');
+    assert.deepEqual(await settled('the last change', 'saved in the file'),
+      saved(['DRUMS.PCG: bank E → D', 'GUITAR.PCG: bank A → D', 'PIANO.PCG: bank D → G'], 'Banks D and G: 3 saved in their files.'));
+    assert.deepEqual(await recorded(), wrote('DRUMS.PCG 3', 'GUITAR.PCG 3', 'PIANO.PCG 6'));
     await s.close();
   });
 
