@@ -52,9 +52,15 @@ export function readHeaders(sources, size, read) {
     const file = await fileOf(source);
     const header = file && await readHeader(file, size);
     read(++done);
-    let tail = null;
-    return { ...source, file, ends: header && { header, tail: () => (tail ??= readTail(file, size).catch(() => null)) } };
+    return { ...source, file, ends: header && endsOf(header, () => file, size) };
   });
+}
+
+// The ends { header, tail() } of a file whose header is known, its tail
+// read once, when first asked for, from the file that file() gives then.
+export function endsOf(header, file, size) {
+  let tail = null;
+  return { header, tail: () => (tail ??= Promise.resolve(file()).then((now) => now && readTail(now, size)).catch(() => null)) };
 }
 
 // The tails of the files read above, while shown() says they are on show.

@@ -4,6 +4,7 @@
 // carries them out, handed the list's state.
 import { carryOut } from './change.js';
 import { copyOf } from './copies.js';
+import { readTails } from './reading.js';
 import { banksName, texts } from './words.js';
 
 export const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
@@ -33,24 +34,27 @@ function startChange(state, entry) {
 }
 
 // The work of round mine under way, until it settles and the summary says
-// how it all ended.
+// how it all ended; then the tails of the files written that are not yet
+// known are read, as after a pick.
 function carry(state, mine, kind, targets) {
   const done = carryOut(state.list, mine, kind, state.banks, targets);
   state.busy = kind;
   state.list.showControls();
+  const { entries } = state;
   done.then(() => {
     if (!state.list.current(mine)) return;
     state.busy = '';
     state.list.showTotals();
+    readTails(targets, () => state.entries === entries);
   });
 }
 
 // Every row shows its change to its own bank at once, then the change is
-// carried out.  A file this page saved in its bank is read, not written
-// again, and asked for with no question to the user, so that pressing
-// again asks for the files still left.  A press while a change is under
-// way (a double click) changes nothing; the button stays where it is for
-// the keyboard.
+// carried out.  A file this page saved in its bank is read, and written
+// only when it is no longer as the page left it; the browser, having given
+// leave already, asks nothing for it, so that pressing again asks for the
+// files still left.  A press while a change is under way (a double click)
+// changes nothing; the button stays where it is for the keyboard.
 export function changeBanks(state) {
   if (state.busy === 'change') return;
   const mine = newRound(state);

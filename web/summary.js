@@ -6,8 +6,8 @@ import { askingWords, counted, noPcgWords, othersWords, progressWords, tallies, 
 const summary = document.getElementById('summary');
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
-// banks those of the change on show (or "Undo"), '' before one.  Before one it also
-// counts what a pick held besides its rows ({ others, unreadable,
+// banks those of the change on show (or "Undo"), '' before one.  Before one
+// it also counts what a pick held besides its rows ({ others, unreadable,
 // nothingRead }): the other files, the folders that could not be read, and
 // whether nothing at all could be.
 export function showSummary(entries, banks, { others, unreadable, nothingRead }) {

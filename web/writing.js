@@ -2,7 +2,7 @@
 // bank byte alone, into the file as it is now, and what the list keeps of
 // it for the next change or an undo.
 import { copyOf } from './copies.js';
-import { fileOf, readEnds, sameEnds } from './reading.js';
+import { endsOf, fileOf, readEnds, readHeader, sameEnds } from './reading.js';
 import { writeBankByte } from './saving.js';
 
 // What to write into a file whose ends are now: { header, bank }, the
@@ -17,15 +17,18 @@ function nextHeader(work, entry, now, asLeft) {
 
 // The bank byte written into the file as it is now, provided the change is
 // still wanted once the file is read and once it is open for writing.  A
-// file this page saved in its bank and finds as it left it is not written
-// again.  The file's ends are kept as written, and its header before, for
-// an undo; the rest of the file stays as it was.
+// file this page saved before is read to its end, and not written again
+// when a change finds it as the page left it.  What the file holds after
+// is kept, its tail read soon after (readTails) unless it was read here,
+// and so is its header before, for an undo; the rest of the file stays as
+// it was.
 export async function writeInPlace(work, entry) {
   const { list, named } = work;
+  const { headerSize } = list.core;
   const file = await fileOf(entry);
-  const read = file && await readEnds(file, list.core.headerSize);
-  const now = read && { header: read.header, tail: () => read.tail };
+  const read = entry.before ? file && await readEnds(file, headerSize) : { header: file && await readHeader(file, headerSize) };
   const asLeft = Boolean(entry.before) && await sameEnds(read, entry.ends);
+  const now = read?.header && { header: read.header, tail: read.tail ? () => read.tail : entry.ends.tail };
   if (!work.wanted()) return;
   const next = nextHeader(work, entry, now, asLeft);
   const undone = work.kind === 'undo';
@@ -39,8 +42,8 @@ export async function writeInPlace(work, entry) {
     if (written === 'cancelled') return;
     if (written === 'saved') {
       Object.assign(entry, {
-        ends: { header: next.header, tail: now.tail }, bank: next.bank, outcome: named.written,
-        before: undone ? null : now.header, savedAs: undone ? '' : entry.to, savedFrom: entry.from,
+        ends: read.tail ? { ...now, header: next.header } : endsOf(next.header, () => fileOf(entry), headerSize),
+        bank: next.bank, outcome: named.written, before: undone ? null : now.header, savedAs: undone ? '' : entry.to, savedFrom: entry.from,
       });
     } else {
       entry.outcome = named.failed;
