@@ -55,6 +55,21 @@ const shown = (session, what, check) => until(what, async () => {
   return check(now) && now;
 });
 
+// Run in the page: counts the reads of the bytes past a file's header once
+// done, as tailsRead(session, n) waits for n of them: a file saved again
+// since the pick is told by them.
+function countTails() {
+  window.tailsRead = 0;
+  const { slice, arrayBuffer } = Blob.prototype;
+  Blob.prototype.slice = function (start, ...rest) { return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 }); };
+  Blob.prototype.arrayBuffer = function () {
+    const read = arrayBuffer.call(this);
+    if (this.tail) read.then(() => { window.tailsRead++; });
+    return read;
+  };
+}
+const tailsRead = (session, n) => until('every file read to its end', () => session.evaluate((all) => window.tailsRead === all, n));
+
 // Run in the page: files and folders dropped by their entries, as Firefox
 // and Safari hand them over, of tree { name: bytes or tree }.  A folder
 // given an error's name cannot be listed; a "Slow" one lists only at
@@ -92,6 +107,7 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       const picked = Math.floor(Date.now() / 1000) - 60;
       for (const file of files) utimesSync(file, picked, picked);
       const s = await engine.open(pageUrl);
+      await s.evaluate(countTails);
       await s.pick(files);
       const refused = [`korx.pcg: ${notPcg}`, `short.pcg: ${notPcg}`, `empty.pcg: ${notPcg}`];
       assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
@@ -108,6 +124,7 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
           document.body.dispatchEvent(new DragEvent(type, { bubbles: true, cancelable: true }));
           return getComputedStyle(document.querySelector('main')).outlineStyle;
         })]), [0, ...files.map(() => true), 'dashed', 'none']);
+      await tailsRead(s, files.length);
       rmSync(files[6]);
       writeFileSync(files[7], bytes['cut.pcg'].subarray(0, 60));
       await s.select('#bank', 'Z');
@@ -189,20 +206,10 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       const picked = Math.floor(Date.now() / 1000) - 60;
       for (const file of files) utimesSync(file, picked, picked);
       const s = await engine.open(pageUrl);
-      // Counts the reads of the bytes past a file's header, once done.
-      await s.evaluate(() => {
-        window.tailsRead = 0;
-        const { slice, arrayBuffer } = Blob.prototype;
-        Blob.prototype.slice = function (start, ...rest) { return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 }); };
-        Blob.prototype.arrayBuffer = function () {
-          const read = arrayBuffer.call(this);
-          if (this.tail) read.then(() => { window.tailsRead++; });
-          return read;
-        };
-      });
+      await s.evaluate(countTails);
       await s.pick(files);
       await until('every row\'s choice', () => s.evaluate(() => document.querySelectorAll('#results li select').length === 260));
-      await until('every file read to its end', () => s.evaluate(() => window.tailsRead === 260));
+      await tailsRead(s, 260);
       writeFileSync(files[258], Buffer.from(bytes[258]).fill('!', bytes[258].length - 1));
       utimesSync(files[258], picked, picked);
       await s.select('#results li:nth-child(260) select', 'B');
