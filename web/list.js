@@ -1,13 +1,14 @@
 // The files on show and what became of each, in rounds (rounds.js).  This
 // module owns that state; change.js carries a change or an undo out and
-// copies.js makes the copies, each handed the list below.  Each file is an entry { name, file, handle, root, ends,
-// bank, letter, row, outcome, from, to, copy, before, savedAs, savedFrom }:
-// ends its first and last bytes as last known ({ header, tail() }: see
-// reading.js), bank the header's bank (-1 for no PCG file), letter the bank
-// chosen for it, copy the copy on offer or null; and, while the file is as
-// this page saved it in place, before its header before that save (which
-// an undo puts back), savedAs the letter it was saved as and savedFrom the
-// bank's name before, null and '' otherwise.
+// copies.js makes the copies, each handed the list below.  Each file is an
+// entry { name, file, handle, root, ends, bank, letter, row, outcome, from,
+// to, copy, before, savedAs, savedFrom }: ends its first and last bytes as
+// last known ({ header, tail() }: see reading.js), bank the header's bank
+// (-1 for no PCG file), letter the bank chosen for it, copy the copy on
+// offer or null; and, while the file is as this page saved it in place,
+// before its header before that save (which an undo puts back), savedAs
+// the letter it was saved as and savedFrom the bank's name before, null
+// and '' otherwise.
 import { copyMaker } from './copies.js';
 import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
