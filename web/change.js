@@ -15,10 +15,10 @@ const checksAtOnce = 32;
 const asksAtOnce = 100;
 
 // A row's outcome, for each kind of work: while its file is written, once
-// it is, and when it is not.  A change offers a copy where it cannot write.
+// it is, and when it is not.
 const outcomes = {
-  change: { writing: 'saving', written: 'saved', denied: 'notAllowed', notAsked: 'notAsked', failed: 'writeFailed', copies: true },
-  undo: { writing: 'puttingBack', written: 'putBack', denied: 'backNotAllowed', notAsked: 'backNotAsked', failed: 'backFailed', copies: false },
+  change: { writing: 'saving', written: 'saved', denied: 'notAllowed', notAsked: 'notAsked', failed: 'writeFailed' },
+  undo: { writing: 'puttingBack', written: 'putBack', denied: 'backNotAllowed', notAsked: 'backNotAsked', failed: 'backFailed' },
 };
 
 // Carries out kind ('change' or 'undo') of targets, each to its bank, in
@@ -108,7 +108,7 @@ async function saveInPlace(work, question) {
   question.answered = true;
   if (question.shown) work.asking -= entries.length;
   const outcome = { granted: named.writing, denied: named.denied }[said] ?? named.notAsked;
-  const offered = said === 'denied' && named.copies;
+  const offered = said === 'denied' && work.kind === 'change';
   for (const entry of entries) {
     Object.assign(entry, { outcome, copy: offered ? copyOf(entry, entry.ends, entry.changed.header) : null });
     work.list.show(entry);
