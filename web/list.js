@@ -4,18 +4,19 @@
 // entry { name, file, handle, root, ends, bank, letter, row, outcome, from,
 // to, copy, before, savedAs, savedFrom }: ends its first and last bytes as
 // last known ({ header, tail() }: see reading.js), bank the header's bank
-// (-1 for no PCG file), letter the bank chosen for it, copy the copy on
-// offer or null; and, while the file is as this page saved it in place,
-// before its header before that save (which an undo puts back), savedAs
-// the letter it was saved as and savedFrom the bank's name before, null
-// and '' otherwise.
+// (-1 for no PCG file), letter the bank chosen for it, from the bank it is
+// in ({ letter, bank }: nameOf below) and to the bank a change or an undo
+// takes it to (a letter, or { letter, bank } where it has none), copy the
+// copy on offer or null; and, while the file is as this page saved it in
+// place, before its header before that save (which an undo puts back),
+// savedAs the letter it was saved as and savedFrom the bank it was in
+// before, null and '' otherwise.
 import { copyMaker } from './copies.js';
 import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
 import { changeable, changeBanks, newRound, undo, undoable } from './rounds.js';
 import { clearSummary, showProgress, showSummary } from './summary.js';
 import { clearRows, makeRows, showButtons, showChoices, showChosen, showEntry, showRows } from './view.js';
-import { bankName } from './words.js';
 
 // The list over core, each new file going to the bank of letter until
 // another is chosen: what page.js asks of it.  Its state lives in one
@@ -24,7 +25,7 @@ import { bankName } from './words.js';
 export function fileList(core, letter) {
   const state = {
     core, entries: [], round: 0, letter,
-    banks: '', // the banks of the change on show ("Bank D", "Banks A and C"), '' before one
+    banks: '', // the letters of the change on show, or 'undo' for an undo, '' before either
     busy: '', // 'change' or 'undo' while its checks, questions and writes are under way
     passedOver: { others: 0, unreadable: 0, nothingRead: false }, // what a pick held besides its rows: see showSummary
   };
@@ -35,6 +36,7 @@ export function fileList(core, letter) {
     changeBanks: () => changeBanks(state),
     undo: () => undo(state),
     saveAllCopies: () => state.copies.saveAll(state.round),
+    showRowsAgain: () => { for (const entry of state.entries) state.list.show(entry); },
   };
 }
 
@@ -44,7 +46,7 @@ function listOf(state) {
     core: state.core,
     entries: () => state.entries,
     current: (mine) => mine === state.round,
-    nameOf: (bank) => bankName(state.core.letterOf(bank), bank),
+    nameOf: (bank) => ({ letter: state.core.letterOf(bank), bank }),
     show: (entry) => showEntry(entry, state.copies.save),
     showControls: () => showButtons({
       canChange: state.entries.some(changeable), canUndo: !state.busy && state.entries.some(undoable),

@@ -5,7 +5,6 @@
 import { carryOut } from './change.js';
 import { copyOf } from './copies.js';
 import { readTails } from './reading.js';
-import { banksName, texts } from './words.js';
 
 export const changeable = (entry) => entry.bank >= 0 && entry.outcome !== 'gone';
 export const undoable = (entry) => Boolean(entry.before) && entry.outcome !== 'gone';
@@ -59,7 +58,7 @@ export function changeBanks(state) {
   if (state.busy === 'change') return;
   const mine = newRound(state);
   const changing = state.entries.filter(changeable);
-  state.banks = banksName([...new Set(changing.map((entry) => entry.letter))].sort());
+  state.banks = [...new Set(changing.map((entry) => entry.letter))].sort();
   for (const entry of changing) startChange(state, entry);
   carry(state, mine, 'change', changing);
 }
@@ -71,7 +70,7 @@ export function undo(state) {
   const targets = state.entries.filter(undoable);
   if (state.busy || !targets.length) return false;
   const mine = newRound(state);
-  state.banks = texts.undo;
+  state.banks = 'undo';
   for (const entry of targets) {
     const bank = state.core.bankOf(entry.before);
     Object.assign(entry, { to: state.core.letterOf(bank) || state.list.nameOf(bank), outcome: 'puttingBack' });

@@ -2,7 +2,7 @@
 // reader) and the state of the controls, in the words of words.js; the
 // summary above the rows is summary.js's.
 import { afterPaint, sleep } from './pool.js';
-import { copyLinkWords, outcomeWords, refusals, rowChoiceName, texts } from './words.js';
+import { languageShown, outcomeWords, refusals, say, sayParts } from './words.js';
 
 // Row choices made in one task, in a long list.
 const choicesAtOnce = 250;
@@ -18,7 +18,8 @@ const saveAllButton = document.getElementById('save-all');
 export function showBanks(letters) {
   const differ = new Option('–', '');
   Object.assign(differ, { hidden: true, disabled: true });
-  differ.setAttribute('aria-label', texts.banksDiffer);
+  differ.dataset.label = 'banksDiffer';
+  differ.setAttribute('aria-label', say('banksDiffer'));
   bankChoice.add(differ);
   for (const letter of letters) bankChoice.add(new Option(letter, letter));
   bankChoice.value = letters[0];
@@ -27,7 +28,20 @@ export function showBanks(letters) {
 // "Bank" shows letter, or the dash where letter is ''.
 export const showChosen = (letter) => { bankChoice.value = letter; };
 
-export const showInPlace = () => { document.getElementById('how-save').textContent = texts.howInPlace; };
+export function showInPlace() {
+  const how = document.getElementById('how-save');
+  how.dataset.words = 'howInPlace';
+  how.textContent = say('howInPlace');
+}
+
+// Every word of the page's own in the language shown: the text of each
+// element with data-words, the name of each with data-label, filled from
+// the element's data (a footer's version, a row's name).
+export function showWords() {
+  document.documentElement.lang = languageShown().tag;
+  for (const element of document.querySelectorAll('[data-words]')) element.textContent = say(element.dataset.words, element.dataset);
+  for (const element of document.querySelectorAll('[data-label]')) element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
+}
 
 // A row's choice of bank: a native select like "Bank", of the letter
 // chosen alone until the user comes to it, when it takes all of "Bank"'s.
@@ -35,7 +49,8 @@ export const showInPlace = () => { document.getElementById('how-save').textConte
 function choiceOf(name, letter, choose) {
   const choice = document.createElement('select');
   choice.add(new Option(letter, letter));
-  choice.setAttribute('aria-label', rowChoiceName(name));
+  Object.assign(choice.dataset, { label: 'rowChoice', name });
+  choice.setAttribute('aria-label', say('rowChoice', { name }));
   const fill = () => {
     if (choice.length > 1) return;
     const chosen = choice.value;
@@ -98,7 +113,7 @@ export function showEntry(entry, download) {
   const { item, status, choice } = row;
   const refused = refusals.has(entry.outcome);
   item.classList.toggle('refused', refused);
-  status.textContent = outcomeWords[entry.outcome](entry);
+  status.textContent = outcomeWords(entry);
   // A select's value set, even to the same, makes the browser lay it out
   // again: a thousand saves would each pay for it.
   if (choice && choice.hidden !== refused) choice.hidden = refused;
@@ -114,7 +129,7 @@ export function showEntry(entry, download) {
   link.download = entry.copy.name;
   const name = document.createElement('bdi');
   name.textContent = entry.copy.name;
-  link.append(copyLinkWords, name);
+  link.append(...sayParts('download', { name }));
   link.addEventListener('click', (event) => {
     event.preventDefault();
     download(entry);
