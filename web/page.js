@@ -3,16 +3,18 @@
 // sources.js; list.js keeps the files on show and what became of them,
 // changed or put back as change.js carries a change or its undo out,
 // copied as copies.js copies, saved as saving.js saves and shown as view.js
-// and summary.js show, in the words of words.js; app.js makes it an app
-// where a web host serves it.
+// and summary.js show, in the words of words.js in the language that
+// language.js chooses; app.js makes it an app where a web host serves it.
 import { startApp } from './app.js';
 import { loadCore } from './core.js';
+import { startLanguages } from './language.js';
 import { fileList } from './list.js';
 import { folderFiles, foldersGiven, handlesGiven, pickFolderHandle, pickHandles, takeDrop, takeInput } from './sources.js';
-import { showStartError } from './summary.js';
+import { showStartError, showSummaryAgain } from './summary.js';
 import { showBanks, showInPlace } from './view.js';
 
 const control = (id) => document.getElementById(id);
+let list = null;
 
 // A button that opens the system's picker where the browser has one that
 // gives handles, else the page's own input, as it does when the picker
@@ -54,13 +56,20 @@ function acceptDrops(list) {
   });
 }
 
+// The page speaks its language before it is first drawn, as start runs up
+// to its first await at once; another chosen says again what the summary
+// and the rows say.
 async function start() {
+  startLanguages(control('language'), () => {
+    showSummaryAgain();
+    list?.showRowsAgain();
+  });
   const core = await loadCore();
   const letters = [];
   for (let bank = 0; core.letterOf(bank); bank++) letters.push(core.letterOf(bank));
   showBanks(letters);
   if (handlesGiven) showInPlace();
-  const list = fileList(core, control('bank').value);
+  list = fileList(core, control('bank').value);
   pickWith(control('pick'), control('files'), handlesGiven, async () => {
     const picked = await pickHandles();
     if (picked) list.showFiles(() => picked);

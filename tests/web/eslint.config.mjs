@@ -6,7 +6,7 @@ import globals from 'globals';
 
 export default [
   js.configs.recommended,
-  { files: ['**/web/*.js'], languageOptions: { globals: globals.browser } },
+  { files: ['**/web/**/*.js'], languageOptions: { globals: globals.browser } },
   // Node's scripts, whose functions handed to a browser run in the page.
   { files: ['**/*.mjs'], languageOptions: { globals: { ...globals.node, ...globals.browser } } },
 ];

@@ -1,0 +1,59 @@
+// Which language the page speaks: the first of the browser's languages
+// that the page has, matched by its first part (de-AT gives German, pt-PT
+// Brazilian Portuguese), English where none is; or the one the user chose
+// in "Language", kept for the next visit.  The words of each are in
+// words/, English the source of the rest.
+import { de } from './words/de.js';
+import { en } from './words/en.js';
+import { es } from './words/es.js';
+import { fr } from './words/fr.js';
+import { it } from './words/it.js';
+import { ja } from './words/ja.js';
+import { ptBR } from './words/pt-BR.js';
+import { showWords } from './view.js';
+import { languageFor, useLanguage } from './words.js';
+
+const languages = [en, de, es, fr, it, ja, ptBR];
+const keptAs = 'tavrelon-language';
+
+// localStorage, where the browser lets a page (a page from disk, or with
+// storage blocked, may have none); a choice the page cannot keep lasts
+// until the page is left.
+function kept() {
+  try {
+    return window.localStorage;
+  } catch {
+    return null;
+  }
+}
+
+function show(tag) {
+  useLanguage(languageFor(languages, tag ? [tag] : navigator.languages ?? [navigator.language]));
+  showWords();
+}
+
+// Speaks the language chosen before or the browser's at once, and lists
+// them all in "Language" (choice), each by its own name: a choice there
+// speaks it at once, and then shown() says so.
+export function startLanguages(choice, shown) {
+  const storage = kept();
+  const tag = storage?.getItem(keptAs) ?? '';
+  const browsers = new Option('', '');
+  browsers.dataset.words = 'browserLanguage';
+  choice.add(browsers);
+  for (const language of languages) {
+    const option = new Option(language.name, language.tag);
+    option.lang = language.tag;
+    choice.add(option);
+  }
+  choice.value = languages.some((language) => language.tag === tag) ? tag : '';
+  show(choice.value);
+  choice.addEventListener('change', () => {
+    try {
+      if (choice.value) storage?.setItem(keptAs, choice.value);
+      else storage?.removeItem(keptAs);
+    } catch { /* kept until the page is left */ }
+    show(choice.value);
+    shown();
+  });
+}
