@@ -92,6 +92,26 @@ function dropEntries(tree) {
   document.dispatchEvent(Object.assign(new Event('drop', { cancelable: true }), { dataTransfer }));
 }
 
+// The page in another language in each engine: Chromium's browser asks for
+// Austrian German first, Firefox's for Chinese and then Japanese, and in
+// WebKitGTK the musician chooses French.  What it shows of organ.pcg in bank
+// H and strings.pcg in bank A, each given a bank of its own, and of
+// notes.pcg, which is no PCG file.
+const speaking = {
+  Chromium: { languages: ['de-AT', 'en'], lang: 'de', words: ['Bank ändern', 'Bank für organ.pcg'], picked: '2 PCG-Dateien, 1 abgelehnt.',
+    banks: ['Bank H', 'Bank A'], refused: 'FEHLER: Die Datei ist keine gültige KORG-PCG-Datei', summary: 'Banken B und C: 2 Kopien zum Herunterladen, 1 abgelehnt.',
+    copy: ': eine geänderte Kopie ist bereit; die Datei selbst bleibt unverändert, bis die Kopie sie ersetzt', link: (name) => `${name} herunterladen`, all: 'Alle Kopien herunterladen' },
+  Firefox: { languages: ['zh-CN', 'ja'], lang: 'ja', words: ['バンクを変更', 'organ.pcg のバンク'], picked: 'PCG ファイル 2 件、拒否 1 件。',
+    banks: ['バンク H', 'バンク A'], refused: 'エラー：有効な KORG PCG ファイルではありません', summary: 'バンク B、C：ダウンロードするコピー 2 件、拒否 1 件。',
+    copy: '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません', link: (name) => `${name} をダウンロード`, all: 'すべてのコピーをダウンロード' },
+  WebKitGTK: { choose: 'fr', lang: 'fr', words: ['Changer de banque', 'Banque de organ.pcg'], picked: '2 fichiers PCG, 1 refusé.',
+    banks: ['banque H', 'banque A'], refused: 'ERREUR\u00a0: le fichier n’est pas un fichier PCG KORG valide', summary: 'Banques B et C\u00a0: 2 copies à télécharger, 1 refusé.',
+    copy: '\u00a0: une copie modifiée est prête\u00a0; le fichier lui-même reste inchangé jusqu’à ce que la copie le remplace', link: (name) => `Télécharger ${name}`,
+    all: 'Télécharger toutes les copies' },
+};
+// Run before the page's script: the browser's languages are tags.
+const preferring = (tags) => Object.defineProperty(Navigator.prototype, 'languages', { get: () => tags });
+
 for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', firefox], ['WebKitGTK', webkit]]) {
   describe(engineName, () => {
     let engine;
@@ -212,6 +232,28 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual([v.summary, v.rows[258], v.rows[259].split(':')[1]], ['Banks B and C: 259 copies to download, 1 can no longer be read.', `set 259.pcg: ${unreadable}`, ' bank H → B']);
       const asked = [...(s.requests ?? []), ...await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))];
       assert.deepEqual(asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
+      await s.close();
+    });
+
+    test(`in ${speaking[engineName].lang}: a pick, a change to two banks and a refusal, word for word`, async () => {
+      const said = speaking[engineName];
+      const files = makeFiles({ 'organ.pcg': pcgBytes(7, 'organ.pcg'), 'strings.pcg': pcgBytes(0, 'strings.pcg'), 'notes.pcg': Buffer.from('KORG') });
+      const s = await engine.open(pageUrl, said.languages && { beforeLoad: [preferring, said.languages] });
+      if (said.choose) await s.select('#language', said.choose);
+      await s.pick(files);
+      assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
+        summary: said.picked, rows: [`organ.pcg: ${said.banks[0]}`, `strings.pcg: ${said.banks[1]}`, `notes.pcg: ${said.refused}`], links: [],
+      });
+      await s.select('#bank', 'B');
+      await s.select('#results li:nth-child(2) select', 'C');
+      await s.click('#change');
+      const copies = [['organ.pcg', 0, 'B'], ['strings.pcg', 1, 'C']];
+      assert.deepEqual(await shown(s, 'the change', (v) => v.summary === said.summary), {
+        summary: said.summary, rows: [...copies.map(([name, i, to]) => `${name}: ${said.banks[i]} → ${to}${said.copy}${said.link(name)}`), `notes.pcg: ${said.refused}`],
+        links: [...copies.map(([name]) => said.link(name)), said.all],
+      });
+      assert.deepEqual(await s.evaluate(() => [document.documentElement.lang, document.getElementById('change').textContent,
+        document.querySelector('#results select').getAttribute('aria-label')]), [said.lang, ...said.words]);
       await s.close();
     });
   });
@@ -659,6 +701,35 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual([now.summary, now.rows[5]], ['Bank Q: 11 copies to download, 1 can no longer be read.', `patch 6.pcg: ${unreadable}`]);
     const sizes = await s.evaluate(() => window.sizesRead);
     assert.ok(sizes.length > 0 && sizes.every((size) => size <= 52), `read ${sizes}`);
+    await s.close();
+  });
+
+  test('the language chosen in "Language": every word at once, the rows and the summary on show too, the files and their banks kept; kept after a reload; the browser\'s chosen back; axe-core finds nothing in Japanese', async () => {
+    const s = await engine.open(pageUrl, { beforeLoad: [preferring, ['de-DE', 'ja']] });
+    const page = () => s.evaluate(() => [document.documentElement.lang, document.title, document.getElementById('language').value,
+      [...document.querySelectorAll('#results select')].map((choice) => choice.value).join(), document.getElementById('bank').value]);
+    assert.ok(await s.page.$('aria/Sprache[role="combobox"]'), 'no "Language" a screen reader names');
+    await s.pick(makeFiles({ 'organ.pcg': pcgBytes(7, 'organ.pcg'), 'strings.pcg': pcgBytes(0, 'strings.pcg'), 'notes.pcg': Buffer.from('KORG') }));
+    await shown(s, 'the files', (v) => v.rows.length === 3);
+    await s.select('#results li:nth-child(2) select', 'C');
+    await s.click('#change');
+    await shown(s, 'the change', (v) => v.summary === 'Banken A und C: 2 Kopien zum Herunterladen, 1 abgelehnt.');
+    await s.select('#language', 'ja');
+    const copy = '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません';
+    assert.deepEqual(await s.evaluate(view), {
+      summary: 'バンク A、C：ダウンロードするコピー 2 件、拒否 1 件。',
+      rows: [`organ.pcg: バンク H → A${copy}organ.pcg をダウンロード`, `strings.pcg: バンク A → C${copy}strings.pcg をダウンロード`, 'notes.pcg: エラー：有効な KORG PCG ファイルではありません'],
+      links: ['organ.pcg をダウンロード', 'strings.pcg をダウンロード', 'すべてのコピーをダウンロード'],
+    });
+    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', 'A,C', '']);
+    assert.ok(await s.page.$('aria/言語[role="combobox"]') && await s.page.$('aria/strings.pcg のバンク[role="combobox"]'), 'the names a screen reader hears are not Japanese');
+    await s.page.evaluate(axe.source);
+    assert.deepEqual((await s.page.evaluate(async () => (await window.axe.run()).violations)).map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
+    await s.page.reload();
+    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', '', 'A']);
+    await s.select('#language', '');
+    await s.page.reload();
+    assert.deepEqual(await page(), ['de', 'Tavrelon: die Bank von KORG-PCG-Dateien ändern', '', '', 'A']);
     await s.close();
   });
 
