@@ -27,7 +27,7 @@ function kept() {
   }
 }
 
-function show(tag) {
+function speak(tag) {
   useLanguage(languageFor(languages, tag ? [tag] : navigator.languages ?? [navigator.language]));
   showWords();
 }
@@ -47,13 +47,13 @@ export function startLanguages(choice, shown) {
     choice.add(option);
   }
   choice.value = languages.some((language) => language.tag === tag) ? tag : '';
-  show(choice.value);
+  speak(choice.value);
   choice.addEventListener('change', () => {
     try {
       if (choice.value) storage?.setItem(keptAs, choice.value);
       else storage?.removeItem(keptAs);
     } catch { /* kept until the page is left */ }
-    show(choice.value);
+    speak(choice.value);
     shown();
   });
 }

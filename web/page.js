@@ -14,7 +14,6 @@ import { showStartError, showSummaryAgain } from './summary.js';
 import { showBanks, showInPlace } from './view.js';
 
 const control = (id) => document.getElementById(id);
-let list = null;
 
 // A button that opens the system's picker where the browser has one that
 // gives handles, else the page's own input, as it does when the picker
@@ -60,6 +59,7 @@ function acceptDrops(list) {
 // to its first await at once; another chosen says again what the summary
 // and the rows say.
 async function start() {
+  let list = null;
   startLanguages(control('language'), () => {
     showSummaryAgain();
     list?.showRowsAgain();
