@@ -1,4 +1,5 @@
-// How fast the page is in Chromium, timed inside the page from the event (a
+// How fast the page is in Chromium: its start-up, from the navigation until
+// it is ready to pick; and, timed inside the page, from the event (a
 // pick's change, a click) to the frame in which every row shows what it
 // should (its bank with its choice of bank, or its change), with the
 // longest task meanwhile: 1,000 files of 69 KB picked with the File System
@@ -27,11 +28,19 @@ const onDisk = (folder) => Object.keys(files).filter((path) => path.startsWith(`
 // [seconds from that event to the first frame in which done() holds, the
 // longest task of the page's own meanwhile].  The task that hands the event
 // over also holds the browser's own work (a pick's thousand files): of it,
-// only the page's handlers count.  hide hides the File System Access API.
+// only the page's handlers count.  The page is ready, its start-up done,
+// once "Bank" lists the letters, at window.ready.  hide hides the File
+// System Access API.
 function instrument(hide) {
   if (hide) Object.defineProperty(window, 'showOpenFilePicker', { value: undefined });
   window.tasks = [];
   new PerformanceObserver((list) => window.tasks.push(...list.getEntries())).observe({ type: 'longtask' });
+  const ready = new MutationObserver(() => {
+    if (!document.getElementById('bank')?.options.length) return;
+    window.ready = performance.now();
+    ready.disconnect();
+  });
+  ready.observe(document, { childList: true, subtree: true });
   for (const type of ['change', 'click']) {
     addEventListener(type, () => { window.started = performance.now(); }, true);
     addEventListener(type, () => { window.handled = performance.now() - window.started; });
@@ -82,6 +91,11 @@ async function bareRead(s) {
   }
   return [figures[0][0], figures[1][1]];
 }
+// The page's start-up: [seconds from the navigation to ready, the longest
+// task meanwhile].
+const startUp = (s) => s.page.waitForFunction(() => window.ready).then(() => s.page.evaluate(() => [window.ready / 1000,
+  Math.max(0, ...window.tasks.filter((t) => t.startTime < window.ready).map((t) => t.duration)) / 1000]));
+
 // Prints [shown, with choices]: the second only where it came later.
 const show = (what, [[time, longest], [chosen]], [bare, bareLongest]) => console.log(
   `${what.padEnd(42)} ${time.toFixed(3)} s (x${(time / bare).toFixed(2)})  longest task ${longest.toFixed(3)} s` +
@@ -96,6 +110,8 @@ try {
     writeFileSync(join(scratch, path), kind === 'pcg' ? content : 'RIFF');
   }
   let s = await engine.open(server.url, { beforeLoad: [instrument, true] });
+  const [ready, readyLongest] = await startUp(s);
+  console.log(`${'start-up: ready to pick'.padEnd(42)} ${ready.toFixed(3)} s          longest task ${readyLongest.toFixed(3)} s`);
   const bare = await bareRead(s);
   show('picked files: rows shown', await timed(s, () => s.pick(onDisk('picked')), '^bank H$'), bare);
   await s.select('#bank', 'Z');
