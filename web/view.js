@@ -43,6 +43,13 @@ export function showWords() {
   for (const element of document.querySelectorAll('[data-label]')) element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
 }
 
+// Calls fill as the user comes to select, before select does anything.
+// Focus comes first, but a window without the system's focus has no focus
+// events, and a key's own work comes after its listeners.
+export function whenReached(select, fill) {
+  for (const type of ['pointerdown', 'focus', 'keydown']) select.addEventListener(type, fill);
+}
+
 // A row's choice of bank: a native select like "Bank", of the letter
 // chosen alone until the user comes to it, when it takes all of "Bank"'s.
 // A thousand selects of 26 letters each hold the page up for a second.
@@ -57,9 +64,7 @@ function choiceOf(name, letter, choose) {
     choice.replaceChildren(...[...bankChoice.options].filter((option) => option.value).map((option) => option.cloneNode(true)));
     choice.value = chosen;
   };
-  // Focus comes first, but a window without the system's focus has no focus
-  // events, and a key's own work comes after its listeners.
-  for (const type of ['pointerdown', 'focus', 'keydown']) choice.addEventListener(type, fill);
+  whenReached(choice, fill);
   choice.addEventListener('change', () => choose(choice.value));
   return choice;
 }
