@@ -92,7 +92,7 @@ test('the served page: the script from disk, a policy adding only its icons, man
   cpSync(site, next, { recursive: true });
   const edit = (name, from, to) => writeFileSync(join(next, name), readFileSync(join(next, name), 'utf8').replace(from, to));
   edit('sw.js', /tavrelon-[^"]*/, 'tavrelon-next');
-  edit('index.html', /data-version="[^"]*"/, 'data-version="next"');
+  edit('index.html', /data-version="[^"]*">Tavrelon [^,]*,/, 'data-version="next">Tavrelon next,');
   server = await serve(next, server.port);
   for (const page of await engine.browser.pages(true)) if (page.url().startsWith(server.url)) await page.close();
   const nextVisit = await visit(engine.browser, server.url);

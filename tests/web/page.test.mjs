@@ -284,6 +284,10 @@ describe('Chromium, with file handles and more', () => {
     const starts = [
       [() => { delete window.WebAssembly; }, 'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).'],
       [() => { HTMLSelectElement.prototype.add = () => { throw new Error('no room'); }; }, 'ERROR: Tavrelon could not start: no room'],
+      [() => {
+        Object.defineProperty(Navigator.prototype, 'languages', { get: () => ['de'] });
+        delete window.WebAssembly;
+      }, 'FEHLER: Dieser Browser kann Tavrelon nicht ausführen (es braucht WebAssembly).'],
     ];
     for (const [beforeLoad, said] of starts) {
       const broken = await engine.open(pageUrl, { beforeLoad });
@@ -722,7 +726,11 @@ describe('Chromium, with file handles and more', () => {
       links: ['organ.pcg をダウンロード', 'strings.pcg をダウンロード', 'すべてのコピーをダウンロード'],
     });
     assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', 'A,C', '']);
+    assert.deepEqual(await s.evaluate(() => [...document.getElementById('language').options].map((option) => `${option.lang}:${option.text}`)), [':ブラウザーの言語',
+      'en:English', 'de:Deutsch', 'es:Español', 'fr:Français', 'it:Italiano', 'ja:日本語', 'pt-BR:Português (Brasil)']);
     assert.ok(await s.page.$('aria/言語[role="combobox"]') && await s.page.$('aria/strings.pcg のバンク[role="combobox"]'), 'the names a screen reader hears are not Japanese');
+    const { name, value } = await s.page.accessibility.snapshot({ root: await s.page.$('#bank') });
+    assert.deepEqual([name, value], ['バンク', 'バンクが異なります']);
     await s.page.evaluate(axe.source);
     assert.deepEqual((await s.page.evaluate(async () => (await window.axe.run()).violations)).map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
     await s.page.reload();
