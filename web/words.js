@@ -37,10 +37,17 @@ export function languageFor(among, tags) {
 // each, numbers written as the language writes them.  A value may be a
 // node, to put into the page as it is.  A message with a form for each
 // plural category takes the form of values.count.
+// A message's parts are split once: a thousand rows say the same few.
+const partsOf = new Map();
+function split(message) {
+  let parts = partsOf.get(message);
+  if (!parts) partsOf.set(message, parts = message.split(/\{(\w+)\}/));
+  return parts;
+}
 export function sayParts(key, values = {}) {
   let message = language.words[key];
   if (typeof message === 'object') message = message[plurals.select(values.count)] ?? message.other;
-  return message.split(/\{(\w+)\}/).map((part, i) => {
+  return split(message).map((part, i) => {
     if (i % 2 === 0) return part;
     const value = values[part];
     return typeof value === 'number' ? numbers.format(value) : value;
