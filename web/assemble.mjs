@@ -52,15 +52,15 @@ export function loadModule(file) {
 }
 
 // The page's words in English, as the script puts them in the language it
-// shows: the text of each element with data-words, its {placeholders} filled
-// from the element's data (data-version for {version}).  A browser that
-// cannot run the script still shows them.
-function fillWords(html, english) {
-  const { words } = loadModule(english).en;
+// shows (words.js, which speaks English until told otherwise): the text of
+// each element with data-words, its {placeholders} filled from the
+// element's data (data-version for {version}).  A browser that cannot run
+// the script still shows them.
+function fillWords(html, { say }) {
   const escape = (words) => words.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
   return html.replace(/<(\w+)([^>]*) data-words="(\w+)"([^>]*)><\/\1>/g, (element, tag, before, key, after) => {
     const data = Object.fromEntries([...`${before}${after}`.matchAll(/ data-(\w+)="([^"]*)"/g)].map(([, name, value]) => [name, value]));
-    return `<${tag}${before} data-words="${key}"${after}>${escape(words[key].replace(/\{(\w+)\}/g, (_, name) => data[name]))}</${tag}>`;
+    return `<${tag}${before} data-words="${key}"${after}>${escape(say(key, data))}</${tag}>`;
   });
 }
 
@@ -71,7 +71,7 @@ export function assemble([page, style, entry, core, license], version, site = { 
   const code = script.replace('@CORE_WASM@', readFileSync(core).toString('base64'));
   const css = read(style);
   // Replacements are functions, so that a '$' in them stays as it is.
-  const html = fillWords(read(page).replaceAll('@VERSION@', version), join(dirname(entry), 'words', 'en.js'));
+  const html = fillWords(read(page).replaceAll('@VERSION@', version), loadModule(join(dirname(entry), 'words.js')));
   return html
     .replace('@LICENSE@', () => read(license))
     .replace('@SITE_POLICY@', () => site.policy)
