@@ -3,13 +3,13 @@
 // the system's handler of PCG files, a service worker that keeps the site's
 // few files for offline use, and its icons.  The name, the version and the
 // colours come from here and from the build, once.
-// usage: node site.mjs PAGE.html STYLE.css ENTRY.js CORE.wasm LICENSE VERSION FOLDER
+// usage: node site.mjs PAGE.html STYLE.css ENTRY.js CORE.wasm LICENSE VERSION NODE_MODULES FOLDER
 import { mkdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { assemble } from './assemble.mjs';
 import { iconPng, iconSvg } from './icon.mjs';
 
-const [page, style, entry, core, license, version, folder] = process.argv.slice(2);
+const [page, style, entry, core, license, version, nodeModules, folder] = process.argv.slice(2);
 // The page's background, light and dark, as in style.css: an installed
 // app's title bar takes it.
 const light = '#fbfbfd';
@@ -81,7 +81,7 @@ self.addEventListener('fetch', (event) => {
 `;
 
 mkdirSync(folder, { recursive: true });
-writeFileSync(join(folder, 'index.html'), assemble([page, style, entry, core, license], version, { head, policy }));
+writeFileSync(join(folder, 'index.html'), await assemble([page, style, entry, core, license], version, nodeModules, { head, policy }));
 writeFileSync(join(folder, 'manifest.webmanifest'), `${JSON.stringify(manifest, null, 2)}\n`);
 writeFileSync(join(folder, 'sw.js'), worker);
 for (const [name, bytes] of Object.entries(icons)) writeFileSync(join(folder, name), bytes);

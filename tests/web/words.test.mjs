@@ -6,10 +6,11 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
-import { loadModule } from '../../web/assemble.mjs';
+import * as words from '../../web/words.js';
 
 const folder = fileURLToPath(new URL('../../web/words/', import.meta.url));
-const languages = readdirSync(folder).filter((file) => file.endsWith('.js')).map((file) => Object.values(loadModule(folder + file))[0]);
+const languages = await Promise.all(readdirSync(folder).filter((file) => file.endsWith('.js'))
+  .map(async (file) => Object.values(await import(new URL(`../../web/words/${file}`, import.meta.url)))[0]));
 const en = languages.find((language) => language.tag === 'en');
 const byTag = Object.fromEntries(languages.map((language) => [language.tag, language]));
 const placeholders = (message) => [...new Set([...message.matchAll(/\{(\w+)\}/g)].map(([, name]) => name))].sort().join(' ');
@@ -53,7 +54,7 @@ test('each language: English\'s keys and no other, its placeholders in every for
 });
 
 test('the language of a browser\'s list: the first the page has, by its first part; English where none is', () => {
-  const { languageFor } = loadModule(fileURLToPath(new URL('../../web/words.js', import.meta.url)));
+  const { languageFor } = words;
   const cases = [
     [['de-AT', 'en'], 'de'], [['pt-PT'], 'pt-BR'], [['zh-CN', 'fr-CA'], 'fr'], [['zh-CN', 'ko'], 'en'], [[], 'en'],
     [['JA-jp'], 'ja'], [['es-419', 'it'], 'es'], [['en-AU', 'de'], 'en'],
@@ -62,7 +63,7 @@ test('the language of a browser\'s list: the first the page has, by its first pa
 });
 
 test('numbers, lists of banks and plurals as each language writes them', () => {
-  const { useLanguage, say, banksWords, summaryWords, progressWords } = loadModule(fileURLToPath(new URL('../../web/words.js', import.meta.url)));
+  const { useLanguage, say, banksWords, summaryWords, progressWords } = words;
   const cases = [
     ['en', () => summaryWords(['A', 'B', 'C'], [['countSaved', 1], ['countCopy', 1000]]), 'Banks A, B and C: 1 saved in its file, 1,000 copies to download.'],
     ['en', () => summaryWords('', [['noPcg'], ['countOthers', 2]]), 'No PCG files, 2 other files.'],
