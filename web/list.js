@@ -2,7 +2,7 @@
 // module owns that state; change.js carries a change or an undo out and
 // copies.js makes the copies, each handed the list below.  Each file is an
 // entry { name, file, handle, root, ends, bank, letter, row, outcome, from,
-// to, copy, before, savedAs, savedFrom }: ends its first and last bytes as
+// to, copy, before, savedAs, savedFrom, leftOut }: ends its first and last bytes as
 // last known ({ header, tail() }: see reading.js), bank the header's bank
 // (-1 for no PCG file), letter the bank chosen for it, from the bank it is
 // in ({ letter, bank }: nameOf below) and to the bank a change or an undo
@@ -10,7 +10,8 @@
 // copy on offer or null; and, while the file is as this page saved it in
 // place, before its header before that save (which an undo puts back),
 // savedAs the letter it was saved as and savedFrom the bank it was in
-// before, null and '' otherwise.
+// before, null and '' otherwise; leftOut whether its copy was left out of a
+// zip, its file being no longer what it was.
 import { copyMaker } from './copies.js';
 import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
@@ -28,6 +29,8 @@ export function fileList(core, letter) {
     banks: '', // the letters of the change on show, or 'undo' for an undo, '' before either
     busy: '', // 'change' or 'undo' while its checks, questions and writes are under way
     passedOver: { others: 0, unreadable: 0, nothingRead: false }, // what a pick held besides its rows: see showSummary
+    folder: '', // the name of the folder picked, where the pick was one folder
+    zipped: null, // the zips of the copies on show, { names, count } or { failed }: see showSummary
   };
   state.list = listOf(state);
   return {
@@ -53,13 +56,22 @@ function listOf(state) {
       copies: state.entries.some((e) => e.copy), saving: state.copies.busy(),
     }),
     showTotals() {
-      showSummary(state.entries, state.banks, state.passedOver);
+      showSummary(state.entries, state.banks, state.passedOver, state.zipped);
       list.showControls();
     },
     becomeGone(entry) {
       entry.outcome = 'gone';
       entry.copy = null;
       list.show(entry);
+    },
+    leaveOut(entry) {
+      entry.leftOut = true;
+      list.becomeGone(entry);
+    },
+    folder: () => state.folder,
+    showZipped(zipped) {
+      state.zipped = zipped;
+      list.showTotals();
     },
     // Counts long work up in the summary once it has taken a second.
     counter(mine, doing, total) {
@@ -103,11 +115,12 @@ async function showFiles(state, picking) {
   if (!list.current(mine)) return;
   const entries = read.map((source, i) => ({
     ...source, bank: source.ends ? core.bankOf(source.ends.header) : -1, letter: state.letter, row: rows[i],
-    outcome: source.ends ? 'pcg' : 'unreadable', copy: null, before: null, savedAs: '',
+    outcome: source.ends ? 'pcg' : 'unreadable', copy: null, before: null, savedAs: '', leftOut: false,
   }));
   showRows(rows);
   state.entries = entries;
-  const { others, unreadable, listed } = picked;
+  const { others, unreadable, listed, folder = '' } = picked;
+  state.folder = folder;
   state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
   showCurrentBanks(state);
   await showChoices(rows, names, (i) => (changeable(entries[i]) ? entries[i].letter : ''), (i, chosen) => chooseBank(state, chosen, entries[i]));

@@ -14,8 +14,10 @@ export function newRound(state) {
   state.round++;
   state.banks = '';
   state.busy = '';
+  state.zipped = null;
   for (const entry of state.entries) {
     entry.copy = null;
+    entry.leftOut = false;
     if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
     entry.from = state.list.nameOf(entry.bank);
   }

@@ -3,8 +3,8 @@
 // for, from the file as it is then.
 import { readEnds, sameEnds } from './reading.js';
 
-// Between two downloads of a series: browsers drop downloads that a page
-// starts in a quick burst.
+// Between two downloads of a series (zips): browsers drop downloads that a
+// page starts in a quick burst.
 export const downloadSpacing = 400;
 const readwrite = { mode: 'readwrite' };
 

@@ -1,18 +1,20 @@
 // Where files come from: the system's pickers, which give file handles where
 // the browser has them (the File System Access API), the page's file and
-// folder inputs, and drops.  A pick is { sources, others, unreadable, listed }:
+// folder inputs, and drops.  A pick is { sources, others, unreadable, listed,
+// folder }:
 // sources the files to show, each { name, file, handle, root } (file, handle
 // or root may be null; root is the handle of the folder it was found in),
 // others the number of files in a folder that are not PCG files and get no
 // row, unreadable the number of folders passed over because the system or
 // the browser would not list them (a USB stick's "System Volume
-// Information"), listed the number of folders gone through.
+// Information"), listed the number of folders gone through, folder the name
+// of the folder picked where the pick was one folder, else ''.
 export const handlesGiven = typeof window.showOpenFilePicker === 'function';
 export const foldersGiven = typeof window.showDirectoryPicker === 'function';
 // In a folder, a PCG file is told by its name: a synthesizer names them so,
 // and a folder of samples may hold thousands of large files that are not.
 const isPcgName = (name) => /\.pcg$/i.test(name);
-const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0, listed: 0 });
+const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0, listed: 0, folder: '' });
 const nothingFound = () => filesOnly([]);
 // A folder's files in the order of their paths, which a folder does not keep.
 const byPath = (sources) => sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
@@ -54,6 +56,7 @@ export function takeInput(input) {
     others: files.length - pcg.length,
     unreadable: 0,
     listed: 1,
+    folder: files[0]?.webkitRelativePath.split('/')[0] ?? '',
   };
 }
 
@@ -101,7 +104,7 @@ async function walkEntry(folder, path, found, seen) {
 
 // Every PCG file in a folder handle and its subfolders.
 export async function folderFiles(folder, seen) {
-  const found = nothingFound();
+  const found = { ...nothingFound(), folder: folder.name };
   await walkHandle(folder, folder, '', found, seen);
   byPath(found.sources);
   return found;
@@ -130,6 +133,7 @@ export function takeDrop(transfer, seen) {
       found.others += folder.others;
       found.unreadable += folder.unreadable;
       found.listed += folder.listed;
+      if (items.length === 1 && folder.listed) found.folder = handle?.name ?? entries[i].name;
     }
     return found;
   })();

@@ -16,15 +16,19 @@ export const showSummaryAgain = () => { summary.textContent = shown(); };
 // banks those of the change on show (or 'undo'), '' before one.  Before one
 // it also counts what a pick held besides its rows ({ others, unreadable,
 // nothingRead }): the other files, the folders that could not be read, and
-// whether nothing at all could be.
-export function showSummary(entries, banks, { others, unreadable, nothingRead }) {
+// whether nothing at all could be.  Once the copies are zipped ({ names,
+// count }), it counts the copies in the zips instead of those on offer, and
+// says where the browser would not take a zip ({ failed }).
+export function showSummary(entries, banks, { others, unreadable, nothingRead }, zipped) {
   const counts = {};
   for (const entry of entries) {
-    const key = entry.copy ? 'copy' : entry.outcome;
+    const key = entry.copy ? 'copy' : entry.leftOut ? 'leftOut' : entry.outcome;
     counts[key] = (counts[key] ?? 0) + 1;
   }
+  if (zipped?.names) counts.copy = zipped.count;
   const parts = tallies.filter(([outcome]) => counts[outcome] && !(banks && outcome === 'pcg'))
-    .map(([outcome, key]) => [key, counts[outcome]]);
+    .map(([outcome, key]) => [outcome === 'copy' && zipped?.names ? 'countZipped' : key, counts[outcome], zipped]);
+  if (zipped?.failed) parts.push(['zipFailed']);
   if (!banks && others) parts.push(['countOthers', others]);
   if (!banks && unreadable) parts.push(['countFolders', unreadable]);
   if (!banks && !entries.length && parts.length) parts.unshift(['noPcg']);

@@ -64,9 +64,14 @@ const toWords = (to) => (typeof to === 'string' ? to : bankWords(to));
 // bank before and to the bank after a change (or an undo); a refusal's
 // message alone.
 export const refusals = new Set(['refused', 'unreadable', 'gone']);
-export function outcomeWords({ outcome, from, to }) {
+// A copy at a path of its own in a zip says which.
+export function outcomeWords(entry) {
+  const words = rowWords(entry);
+  return entry.copy?.inZip ? say('rowInZip', { row: words, path: entry.copy.inZip }) : words;
+}
+function rowWords({ outcome, from, to, leftOut }) {
   if (outcome === 'pcg') return bankWords(from);
-  const words = say(outcome);
+  const words = say(leftOut ? 'leftOut' : outcome);
   if (refusals.has(outcome)) return words;
   if (outcome === 'changedSince') return say('rowLeft', { from: bankWords(from), outcome: words });
   const done = outcome === 'saved' || outcome === 'putBack';
@@ -79,25 +84,34 @@ export const banksWords = (banks) => (banks === 'undo' ? say('undo')
   : say('banks', { count: banks.length, banks: banksListed.format(banks) }));
 
 // The summary's parts, in order: the outcome each counts (a file with a copy
-// on offer counts as a copy), by its message.  Files that a change or an
-// undo passed over ('pcg') are counted only before one.
+// on offer counts as a copy, one whose copy a zip left out as left out), by
+// its message.  Files that a change or an undo passed over ('pcg') are
+// counted only before one.
 export const tallies = [
   ['saved', 'countSaved'], ['putBack', 'countPutBack'], ['copy', 'countCopy'], ['pcg', 'countPcg'],
   ['notAsked', 'countNotAsked'], ['backNotAsked', 'countBackNotAsked'], ['changedSince', 'countChangedSince'],
-  ['backNotAllowed', 'countBackNotAllowed'], ['backFailed', 'countBackFailed'], ['refused', 'countRefused'],
-  ['unreadable', 'countUnreadable'], ['gone', 'countGone'],
+  ['backNotAllowed', 'countBackNotAllowed'], ['backFailed', 'countBackFailed'], ['leftOut', 'countLeftOut'],
+  ['refused', 'countRefused'], ['unreadable', 'countUnreadable'], ['gone', 'countGone'],
 ];
 
-// The summary of parts, each [message, count]: of the work of banks, or of
-// a pick where banks is ''.
+// Zips by their names, each quoted: "“My set.zip”".
+const zipsWords = (names) => banksListed.format(names.map((name) => say('quoted', { name })));
+
+// The summary of parts, each [message, count, zipped]: of the work of
+// banks, or of a pick where banks is ''; zipped ({ names }) for the zips a
+// part names.
 export function summaryWords(banks, parts) {
-  const said = parts.map(([key, count]) => say(key, { count })).join(say('separator'));
+  const said = parts.map(([key, count, zipped]) => say(key, { count, zips: zipped?.names && zipsWords(zipped.names) }))
+    .join(say('separator'));
   return banks ? say('summaryOf', { banks: banksWords(banks), parts: said }) : say('summary', { parts: said });
 }
 
 // What long work is doing, a key of progressOf, for "Reading 2,300 of
 // 10,000 files…" or, with no total, "Looking through the folder: 2,300
 // files so far…".
-const progressOf = { looking: 'progressLooking', reading: 'progressReading', saving: 'progressSaving', puttingBack: 'progressPuttingBack' };
+const progressOf = {
+  looking: 'progressLooking', reading: 'progressReading', saving: 'progressSaving', puttingBack: 'progressPuttingBack',
+  packing: 'progressPacking',
+};
 export const progressWords = (doing, done, total) => (total === undefined ? say(progressOf[doing], { count: done })
   : say(progressOf[doing], { done, count: total }));

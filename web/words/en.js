@@ -84,6 +84,17 @@ export const en = {
     progressReading: { one: 'Reading {done} of {count} file…', other: 'Reading {done} of {count} files…' },
     progressSaving: { one: 'Saving {done} of {count} file…', other: 'Saving {done} of {count} files…' },
     progressPuttingBack: { one: 'Putting back {done} of {count} file…', other: 'Putting back {done} of {count} files…' },
+    // The zip of the copies: its name where the pick was no one folder, a
+    // copy's row where the zip left it out or gave it a path of its own, the
+    // summary's parts, and its progress.
+    zipName: 'PCG copies',
+    leftOut: 'Left out of the zip: it was moved, deleted or changed after you picked it, or it cannot be read. Pick it again.',
+    rowInZip: '{row}; in the zip as {path}',
+    quoted: '“{name}”',
+    countZipped: { one: '{count} copy in {zips}', other: '{count} copies in {zips}' },
+    countLeftOut: '{count} left out of the zip',
+    zipFailed: 'the browser would not take the zip: download each copy by its own link',
+    progressPacking: { one: 'Packing {done} of {count} copy…', other: 'Packing {done} of {count} copies…' },
     // When the page cannot start.
     noWasm: 'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
     noStart: 'ERROR: Tavrelon could not start: {error}',
