@@ -3,6 +3,7 @@
 // for pictures of it (a phone, and a laptop in each engine).
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { chmodSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, utimesSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -17,6 +18,7 @@ const shots = process.env.TAVRELON_SCREENSHOTS;
 const notPcg = 'ERROR: File is not a valid KORG PCG file';
 const copyReady = 'a changed copy is ready; the file itself is unchanged until the copy replaces it';
 const unreadable = 'Cannot be read any more: it was moved, deleted or changed after you picked it. Pick it again.';
+const leftOut = 'Left out of the zip: it was moved, deleted or changed after you picked it, or it cannot be read. Pick it again.';
 const nothingRead = 'Nothing could be read: the system or the browser did not let this page open what you picked. Pick the folders inside it, or the PCG files themselves.';
 const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-web-'));
 after(() => rmSync(scratch, { recursive: true, force: true }));
@@ -36,6 +38,24 @@ const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Obje
   writeFileSync(join(folder, name), bytes);
   return join(folder, name);
 });
+
+// A zip as unzip tests it and Python's zipfile reads it, { path: bytes },
+// once each entry is found stored, its CRC-32 right, its name marked UTF-8
+// and its time that of the change, within a few minutes.
+const readZip = `import base64, json, sys, time, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+assert z.testzip() is None
+for i in z.infolist():
+    assert i.compress_type == zipfile.ZIP_STORED and i.flag_bits & 0x800, i
+    assert 0 <= time.time() - time.mktime(i.date_time + (0, 0, -1)) < 300, i.date_time
+print(json.dumps({i.filename: base64.b64encode(z.read(i)).decode() for i in z.infolist()}))`;
+function unzipped(zip) {
+  const path = join(mkdtempSync(join(scratch, 'zip-')), 'copies.zip');
+  writeFileSync(path, zip);
+  assert.match(execFileSync('unzip', ['-tq', path], { encoding: 'utf8' }), /^No errors detected in compressed data of [^\n]*\n$/);
+  const read = JSON.parse(execFileSync('python3', ['-c', readZip, path], { encoding: 'utf8', maxBuffer: 1 << 30 }));
+  return Object.fromEntries(Object.entries(read).map(([name, bytes]) => [name, Buffer.from(bytes, 'base64')]));
+}
 
 // What the page shows, a row's choice of bank apart; links end with "Undo"
 // and "Download all copies" where offered.
@@ -161,25 +181,30 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       assert.deepEqual(await s.downloaded(names[0]), withBank(bytes[names[0]], 25));
       // Saved again since the pick: longer and dated later; of the same size
       // and time stamp (a save within the second), another synthesizer's
-      // header over the same data, and the last byte alone changed.
+      // header over the same data, and the last byte alone changed.  The
+      // first is told at its link, the others as the zip of every copy
+      // leaves them out.
       writeFileSync(files[8], Buffer.concat([bytes[later[0]], Buffer.from(' and more')]));
       utimesSync(files[8], picked + 65, picked + 65);
       writeFileSync(files[9], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
       writeFileSync(files[10], Buffer.from(bytes[later[2]]).fill('!', bytes[later[2]].length - 1));
       for (const file of files.slice(9)) utimesSync(file, picked, picked);
-      for (const [i, name] of later.entries()) {
-        await s.click(`#results li:nth-child(${9 + i}) a`);
-        await shown(s, name, (v) => v.rows[8 + i] === `${name}: ${unreadable}`);
-      }
+      await s.click('#results li:nth-child(9) a');
+      await shown(s, later[0], (v) => v.rows[8] === `${later[0]}: ${unreadable}`);
       // A link leaves the page where the user scrolled to.
       assert.deepEqual(await s.evaluate(() => [location.href.includes('#'), scrollY > 0]), [false, true]);
-      assert.deepEqual(await s.evaluate(view), {
-        summary: 'Bank Z: 3 copies to download, 3 refused, 5 can no longer be read.',
-        rows: [...rows, ...later.map((name) => `${name}: ${unreadable}`)], links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
+      await s.click('#save-all');
+      assert.deepEqual(await shown(s, 'the zip', (v) => v.summary.includes('zip')), {
+        summary: 'Bank Z: 3 copies in “PCG copies.zip”, 2 left out of the zip, 3 refused, 3 can no longer be read.',
+        rows: [...rows, `${later[0]}: ${unreadable}`, ...later.slice(1).map((name) => `${name}: ${leftOut}`)],
+        links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
       });
+      assert.deepEqual(unzipped(await s.downloaded('PCG copies.zip')), Object.fromEntries(names.map((name) => [name, withBank(bytes[name], 25)])));
       // A folder through the folder input, its files with their paths, made
-      // in the page: no driver but Chromium's hands a folder to it.
-      const sets = ['Drums set/DRUMS.PCG', 'Guitar set/GUITAR.PCG', 'Piano set/PIANO.PCG'];
+      // in the page: no driver but Chromium's hands a folder to it.  Two sets
+      // share a file's name, the keys' organ is there in either case, and
+      // samples lie beside them.
+      const sets = ['Guitar set/ギター.PCG', 'Keys/organ.pcg', 'Keys/ORGAN.PCG', 'Set A/SET.PCG', 'Set B/SET.PCG'];
       const tree = { ...Object.fromEntries(sets.map((path) => [`My set/${path}`, pcgBytes(7, path)])),
         'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60), 'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
       await s.evaluate((files) => {
@@ -188,17 +213,22 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
           new File([new Uint8Array(bytes)], path.split('/').at(-1)), 'webkitRelativePath', { value: path })) });
         input.dispatchEvent(new Event('change'));
       }, Object.fromEntries(Object.entries(tree).map(([path, bytes]) => [path, [...bytes]])));
-      assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
-        summary: '3 PCG files, 1 refused, 2 other files.', rows: [...sets.slice(0, 2).map((path) => `${path}: bank H`), `Keys/KEYS.pcg: ${notPcg}`, `${sets[2]}: bank H`], links: [],
+      assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 6), {
+        summary: '5 PCG files, 1 refused, 2 other files.', rows: [`${sets[0]}: bank H`, `Keys/KEYS.pcg: ${notPcg}`, ...sets.slice(1).map((path) => `${path}: bank H`)], links: [],
       });
-      // Three sets to C, A and B: every row to C, then two by keyboard.
+      // The sets to A, B and C: every row to C, then two by keyboard; one
+      // zip of the copies at their paths, the second organ at one of its own.
       await s.select('#bank', 'C');
-      await s.press('#results li:nth-child(2) select', ['ArrowUp', 'ArrowUp']);
-      await s.press('#results li:nth-child(4) select', ['ArrowUp']);
+      await s.press('#results li:nth-child(1) select', ['ArrowUp', 'ArrowUp']);
+      await s.press('#results li:nth-child(5) select', ['ArrowUp']);
       await s.click('#change');
-      assert.equal((await shown(s, 'the folder changed', changed)).summary, 'Banks A, B and C: 3 copies to download, 1 refused.');
+      await shown(s, 'the folder changed', changed);
       await s.click('#save-all');
-      for (const [i, path] of sets.entries()) assert.deepEqual(await s.downloaded(path.split('/')[1]), withBank(tree[`My set/${path}`], [2, 0, 1][i]));
+      const zipped = await shown(s, 'the folder zipped', (now) => now.summary.includes('zip'));
+      assert.deepEqual([zipped.summary, zipped.rows[3]], ['Banks A, B and C: 5 copies in “My set.zip”, 1 refused.',
+        `Keys/ORGAN.PCG: bank H → C: ${copyReady}; in the zip as Keys/ORGAN (2).PCGDownload ORGAN.PCG`]);
+      assert.deepEqual(unzipped(await s.downloaded('My set.zip')), Object.fromEntries(sets.map((path, i) => [
+        path.replace('ORGAN', 'ORGAN (2)'), withBank(tree[`My set/${path}`], [0, 2, 2, 1, 2][i])])));
       // A USB stick whose system folders cannot be listed, and a slow one
       // counted up after a second; then one that cannot be listed at all.
       await s.evaluate(dropEntries, { USB: { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
@@ -552,10 +582,11 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('second actions: a link and "Download all copies" save again when used again, a double click changes once, another bank or the same files picked again start afresh, another bank while all copies are saved leaves the button usable, a closed picker changes nothing and opens no other', async () => {
+  test('second actions: a link and "Download all copies" save again when used again, a zip the browser would not take, a double click changes once, another bank or the same files picked again start afresh, another bank while all copies are saved leaves the button usable, a closed picker changes nothing and opens no other', async () => {
     const [a, b] = makeFiles({ 'a.pcg': pcgBytes(0, 'a.pcg'), 'b.pcg': pcgBytes(1, 'b.pcg') });
     // Every copy downloaded is recorded with its bank byte (one of the same
-    // name would overwrite the first here); copies are read once window.held.
+    // name would overwrite the first here), a zip by its name; copies are read
+    // once window.held, and the browser takes none while window.refusing.
     // The page's file inputs, clicked, count instead of opening a dialog.
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
@@ -573,10 +604,17 @@ describe('Chromium, with file handles and more', () => {
         window.saved = [];
         const blobs = new Map();
         const { createObjectURL } = URL;
-        URL.createObjectURL = (blob) => { const url = createObjectURL(blob); blobs.set(url, blob); return url; };
+        URL.createObjectURL = (blob) => {
+          if (window.refusing) throw new DOMException('no room', 'QuotaExceededError');
+          const url = createObjectURL(blob);
+          blobs.set(url, blob);
+          return url;
+        };
         const { click } = HTMLAnchorElement.prototype;
         HTMLAnchorElement.prototype.click = function () {
-          if (blobs.has(this.href)) window.saved.push(blobs.get(this.href).slice(51, 52).text().then((bank) => `${this.download} ${bank.charCodeAt(0)}`));
+          const blob = blobs.get(this.href);
+          if (blob?.type === 'application/zip') window.saved.push(this.download);
+          else if (blob) window.saved.push(blob.slice(51, 52).text().then((bank) => `${this.download} ${bank.charCodeAt(0)}`));
           return click.call(this);
         };
       },
@@ -606,7 +644,8 @@ describe('Chromium, with file handles and more', () => {
       await s.click('#save-all'); // while it goes on: no more copies
       assert.deepEqual((await s.evaluate(view)).links.at(-1), 'Download all copies (greyed out)');
       await s.evaluate(() => window.letGo());
-      assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')), copies('E'));
+      assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')),
+        { ...copies('E'), summary: 'Bank E: 2 copies in “PCG copies.zip”.' });
     }
     await s.evaluate(() => { window.held = new Promise((go) => { window.letGo = go; }); });
     await s.click('#save-all');
@@ -614,10 +653,17 @@ describe('Chromium, with file handles and more', () => {
     await s.evaluate(() => window.letGo());
     await s.click('#change');
     assert.deepEqual(await shown(s, 'the change to F', (v) => changed(v) && !v.links.at(-1).includes('greyed')), copies('F'));
-    assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'a.pcg 4', 'b.pcg 4', 'a.pcg 4', 'b.pcg 4']);
+    await s.evaluate(() => { window.refusing = true; });
+    await s.click('#save-all');
+    assert.deepEqual(await shown(s, 'the zip refused', (v) => v.summary.includes('zip') && !v.links.at(-1).includes('greyed')),
+      { ...copies('F'), summary: 'Bank F: 2 copies to download, the browser would not take the zip: download each copy by its own link.' });
+    await s.evaluate(() => { window.refusing = false; });
+    await s.click('#save-all');
+    await shown(s, 'the zip taken', (v) => v.summary.endsWith('in “PCG copies.zip”.'));
+    assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'PCG copies.zip', 'PCG copies.zip', 'PCG copies.zip']);
     await s.click('#pick');
     await until('the picker closed', () => s.evaluate(() => window.closedPickers === 1));
-    assert.deepEqual([await s.evaluate(view), await s.evaluate(() => window.inputsOpened)], [copies('F'), undefined]);
+    assert.deepEqual([(await s.evaluate(view)).rows, await s.evaluate(() => window.inputsOpened)], [copies('F').rows, undefined]);
     await s.pick([a, b]);
     assert.deepEqual(await shown(s, 'the same files again', (v) => v.rows.length && !v.links.length), picked);
     await s.close();
@@ -665,7 +711,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('all copies in one go, none lost: a 100 MiB file never read whole into memory, ten more, one gone since the pick', async () => {
+  test('all copies in one zip, none lost: a 100 MiB file never read whole into memory, ten more, one gone since the pick', async () => {
     const large = Buffer.alloc(100 * 1024 * 1024, 'PCG data \r\n');
     pcgBytes(4, 'patch 1.pcg').copy(large);
     const names = Array.from({ length: 12 }, (_, i) => `patch ${i + 1}.pcg`);
@@ -695,14 +741,12 @@ describe('Chromium, with file handles and more', () => {
     await shown(s, 'the change', (v) => v.links.length === 13);
     rmSync(files[5]);
     await s.click('#save-all');
-    for (const [i, name] of names.entries()) {
-      if (i === 5) continue;
-      const copy = await s.downloaded(name);
-      if (i) assert.deepEqual(copy, withBank(contents[i], 16), name);
-      else assert.equal(createHash('sha256').update(copy).digest('hex'), createHash('sha256').update(withBank(large, 16)).digest('hex'));
-    }
-    const now = await shown(s, 'the gone file', (v) => v.summary.includes('read'));
-    assert.deepEqual([now.summary, now.rows[5]], ['Bank Q: 11 copies to download, 1 can no longer be read.', `patch 6.pcg: ${unreadable}`]);
+    const copies = unzipped(await s.downloaded('PCG copies.zip'));
+    const digest = (bytes) => createHash('sha256').update(bytes).digest('hex');
+    assert.deepEqual(Object.keys(copies), names.filter((_, i) => i !== 5));
+    for (const [i, name] of names.entries()) if (i !== 5) assert.equal(digest(copies[name]), digest(withBank(contents[i], 16)), name);
+    const now = await shown(s, 'the gone file', (v) => v.summary.includes('zip'));
+    assert.deepEqual([now.summary, now.rows[5]], ['Bank Q: 11 copies in “PCG copies.zip”, 1 left out of the zip.', `patch 6.pcg: ${leftOut}`]);
     const sizes = await s.evaluate(() => window.sizesRead);
     assert.ok(sizes.length > 0 && sizes.every((size) => size <= 52), `read ${sizes}`);
     await s.close();
@@ -742,7 +786,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, a row\'s bank named for its file, and axe-core finds nothing, light or dark', async () => {
+  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, a row\'s bank named for its file, one copy alone downloaded as itself, and axe-core finds nothing, light or dark', async () => {
     const name = `${'StringsAndPads'.repeat(6)}.pcg`;
     const s = await engine.open(pageUrl, { viewport: { width: 360, height: 740, isMobile: true, hasTouch: true } });
     await s.pick(makeFiles({ [name]: pcgBytes(0, name), 'b.pcg': Buffer.from('KORG') }));
@@ -758,6 +802,8 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual(layout, { width: 360, scrolls: false, live: ['summary'], summaryOnScreen: true });
     assert.ok(await s.page.$(`aria/Bank for ${name}[role="combobox"]`), 'no row choice a screen reader names');
     if (shots) await s.screenshot(join(shots, 'phone.png'));
+    await s.click('#save-all');
+    assert.deepEqual(await s.downloaded(name), withBank(pcgBytes(0, name), 0));
     await s.page.evaluate(axe.source);
     for (const value of ['light', 'dark']) {
       await s.page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value }]);
