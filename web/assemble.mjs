@@ -10,7 +10,7 @@
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createHash } from 'node:crypto';
 import { createRequire } from 'node:module';
-import { dirname, join } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const read = (file) => readFileSync(file, 'utf8');
@@ -20,7 +20,7 @@ const carried = ['client-zip'];
 
 // The script, one file from the entry and what it imports.
 async function bundle(entry, nodeModules) {
-  const esbuild = createRequire(join(nodeModules, 'package.json'))('esbuild');
+  const esbuild = createRequire(join(resolve(nodeModules), 'package.json'))('esbuild');
   const { outputFiles } = await esbuild.build({
     entryPoints: [entry], bundle: true, write: false, format: 'iife', minify: true,
     target: 'es2022', charset: 'utf8', legalComments: 'none', nodePaths: [nodeModules],
