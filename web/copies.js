@@ -1,14 +1,18 @@
 // The changed copies a browser downloads: one when its link is used, or
 // every copy on offer in one go, two or more of them in one zip.  A copy is
 // made at that moment from its file, provided the file is still what it was.
-import { pool, sleep } from './pool.js';
+import { sleep } from './pool.js';
 import { fileOf } from './reading.js';
-import { download, downloadSpacing, intactCopy } from './saving.js';
+import { download, downloadSpacing, intactCopy, zipCopies } from './saving.js';
 import { say } from './words.js';
 import { entriesAtMost, pathInZip, zipNames, zipOf } from './zip.js';
 
-// Copies checked at once ahead of the one going into the zip.
-const checksAhead = 8;
+// Copies read together for a zip (see zipCopies), up to a count and a size
+// of their files, and such groups read at once ahead of the one going into
+// the zip.
+const groupSize = 128;
+const groupBytes = 8 * 1024 * 1024;
+const groupsAhead = 2;
 
 // A copy of entry's file to offer: changed in place of the header of ends,
 // which the file must still start with, as it must still end with their
@@ -19,6 +23,16 @@ export const copyOf = (entry, ends, changed) => ({ name: entry.file.name, source
 async function bytesOf(copy) {
   const file = await fileOf(copy.source);
   return file && intactCopy(file, copy.ends, copy.changed);
+}
+
+// The copies of entries for a zip: { taken, reading }, taken each entry
+// with its copy as it was then, [entry, copy], and reading a promise of
+// their bytes (zipCopies).
+function readCopies(entries) {
+  const taken = entries.map((entry) => [entry, entry.copy]);
+  const reading = Promise.all(taken.map(([, copy]) => copy && fileOf(copy.source)))
+    .then((files) => zipCopies(taken.map(([, copy], i) => ({ ...copy, file: files[i] }))));
+  return { taken, reading };
 }
 
 // The copies of the list's entries (list.js): save(entry), saveAll(round),
@@ -67,23 +81,37 @@ export function copyMaker(list) {
       entry.copy.inZip = path === entry.name ? '' : path;
       if (entry.copy.inZip) list.show(entry);
     }
-    const check = pool(checksAhead);
-    const checked = new Map(offered.map((entry) => [entry, check(() => list.current(mine) && bytesOf(entry.copy))]));
     const count = list.counter(mine, 'packing', offered.length);
     let done = 0;
     let zipped = 0;
     async function* copiesIn(part) {
+      const groups = [];
+      let bytes = 0;
       for (const entry of part) {
-        const { copy } = entry;
-        const blob = await checked.get(entry);
-        if (!list.current(mine)) throw new Error('a newer round');
-        count(++done);
-        if (!blob || copy !== entry.copy) {
-          if (copy === entry.copy) list.leaveOut(entry);
-          continue;
+        const size = entry.file?.size ?? 0;
+        if (!groups.length || groups.at(-1).length === groupSize || bytes + size > groupBytes) {
+          groups.push([]);
+          bytes = 0;
         }
-        zipped++;
-        yield { path: copy.inZip || entry.name, time: copy.made, blob };
+        groups.at(-1).push(entry);
+        bytes += size;
+      }
+      const ahead = groups.slice(0, groupsAhead).map(readCopies);
+      for (let g = 0; g < groups.length; g++) {
+        const { taken, reading } = ahead.shift();
+        const copies = await reading;
+        if (g + groupsAhead < groups.length) ahead.push(readCopies(groups[g + groupsAhead]));
+        for (const [i, [entry, copy]] of taken.entries()) {
+          if (!list.current(mine)) throw new Error('a newer round');
+          count(++done);
+          if (!copy || copy !== entry.copy) continue;
+          if (!copies[i]) {
+            list.leaveOut(entry);
+            continue;
+          }
+          zipped++;
+          yield { path: copy.inZip || entry.name, time: copy.made, bytes: copies[i] };
+        }
       }
     }
     const names = zipNames(list.folder() || say('zipName'), offered.length);

@@ -29,6 +29,10 @@ export const readHeader = (file, size) => bytesOf(file.slice(0, size)).catch(() 
 // follows changes, and so does its end.
 const readTail = (file, size) => bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size));
 
+// The ends { header, tail } of bytes, a whole file read, as readEnds reads
+// them of the file.
+export const endsIn = (bytes, size) => ({ header: bytes.subarray(0, size), tail: bytes.subarray(Math.max(size, bytes.length - tailSize)) });
+
 // Both ends of file as it is now, { header, tail }; null when it cannot be
 // read (a folder, or a file gone).
 export async function readEnds(file, size) {

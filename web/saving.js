@@ -1,7 +1,7 @@
 // How a change is saved: the bank byte written into the file itself through
 // its handle, or else a changed copy to download, made only when it is asked
 // for, from the file as it is then.
-import { readEnds, sameEnds } from './reading.js';
+import { endsIn, readEnds, sameEnds } from './reading.js';
 
 // Between two downloads of a series (zips): browsers drop downloads that a
 // page starts in a quick burst.
@@ -74,6 +74,47 @@ export async function intactCopy(file, ends, changed) {
   } catch {
     return null;
   }
+}
+
+// A file up to this size goes into a zip as its bytes, read once and
+// checked as they are read; a larger one as a Blob of its parts, as a copy
+// of its own is, which the zip reads as it goes.
+const readWhole = 4 * 1024 * 1024;
+
+// bytes, a file read whole, changed to the header changed, provided they are
+// still what ends were and as many as the file had at the pick; else null.
+async function checkedCopy(bytes, file, ends, changed) {
+  if (bytes.length !== file.size || !await sameEnds(endsIn(bytes, ends.header.length), ends)) return null;
+  bytes.set(changed);
+  return bytes;
+}
+
+// The copies for a zip of copies, each { file, ends, changed }, file null
+// where there is none: each the file's bytes, changed and checked (a Blob
+// of parts for a file larger than readWhole, by intactCopy), or null where
+// the file is no longer what it was.  The smaller files are read in one
+// read, which a browser does far sooner than one read after another; each
+// on its own where that read fails, as it does once one has changed.
+export async function zipCopies(copies) {
+  const small = copies.filter(({ file }) => file && file.size <= readWhole);
+  const expected = small.reduce((sum, { file }) => sum + file.size, 0);
+  const read = await new Blob(small.map(({ file }) => file)).arrayBuffer().catch(() => null);
+  const whole = read?.byteLength === expected ? read : null;
+  let at = 0;
+  const parts = copies.map(({ file }) => {
+    if (!whole || !file || file.size > readWhole) return null;
+    at += file.size;
+    return new Uint8Array(whole, at - file.size, file.size);
+  });
+  return Promise.all(copies.map(async ({ file, ends, changed }, i) => {
+    if (!file) return null;
+    if (file.size > readWhole) return intactCopy(file, ends, changed);
+    try {
+      return await checkedCopy(parts[i] ?? new Uint8Array(await file.arrayBuffer()), file, ends, changed);
+    } catch {
+      return null;
+    }
+  }));
 }
 
 // Hands a copy to the browser's downloads.

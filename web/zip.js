@@ -31,7 +31,7 @@ export function zipNames(name, count) {
 // is in the zip.
 export function zipOf(copies) {
   const entries = async function* () {
-    for await (const { path, time, blob } of copies) yield { name: path, lastModified: time, input: blob };
+    for await (const { path, time, bytes } of copies) yield { name: path, lastModified: time, input: bytes };
   };
   return downloadZip(entries()).blob();
 }
