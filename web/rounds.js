@@ -54,10 +54,11 @@ function carry(state, mine, kind, targets) {
 // carried out.  A file this page saved in its bank is read, and written
 // only when it is no longer as the page left it; the browser, having given
 // leave already, asks nothing for it, so that pressing again asks for the
-// files still left.  A press while a change is under way (a double click)
-// changes nothing; the button stays where it is for the keyboard.
+// files still left.  A press while a change (a double click) or an undo is
+// under way changes nothing, and the undo goes on; the button stays where
+// it is for the keyboard.
 export function changeBanks(state) {
-  if (state.busy === 'change') return;
+  if (state.busy) return;
   const mine = newRound(state);
   const changing = state.entries.filter(changeable);
   state.banks = [...new Set(changing.map((entry) => entry.letter))].sort();
