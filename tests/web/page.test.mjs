@@ -14,6 +14,7 @@ import { unzipped } from './unzipped.mjs';
 
 const pageFile = process.env.TAVRELON_PAGE;
 const pageUrl = pathToFileURL(pageFile).href;
+const version = pageFile.match(/Tavrelon-([^/]*)\.html$/)[1];
 const shots = process.env.TAVRELON_SCREENSHOTS;
 const notPcg = 'ERROR: File is not a valid KORG PCG file';
 const copyReady = 'a changed copy is ready; the file itself is unchanged until the copy replaces it';
@@ -268,8 +269,10 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
         summary: said.summary, rows: [...copies.map(([name, i, to]) => `${name}: ${said.banks[i]} → ${to}${said.copy}${said.link(name)}`), `notes.pcg: ${said.refused}`],
         links: [...copies.map(([name]) => said.link(name)), said.all],
       });
+      // The footer's first words, the program and its version.
       assert.deepEqual(await s.evaluate(() => [document.documentElement.lang, document.getElementById('change').textContent,
-        document.querySelector('#results select').getAttribute('aria-label')]), [said.lang, ...said.words]);
+        document.querySelector('#results select').getAttribute('aria-label'), document.querySelector('footer').textContent.split(/[,、]/)[0]]),
+      [said.lang, ...said.words, `Tavrelon ${version}`]);
       await s.close();
     });
   });
@@ -288,6 +291,8 @@ describe('Chromium, with file handles and more', () => {
     assert.ok(html.indexOf('<meta charset="utf-8">') < 1024 - 22, 'the charset comes after byte 1,024');
     assert.ok(html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')), 'the license is not in the page');
     assert.equal(...policies(html));
+    assert.ok(html.includes(`<footer data-words="footer" data-version="${version}">Tavrelon ${version}, free software under the MIT license</footer>`),
+      'the footer without the script');
     const s = await engine.open(pageUrl);
     await shown(s, 'the page', () => true);
     assert.deepEqual(s.errors, []);
@@ -568,6 +573,80 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
+  test('Undo at its edges: a bank byte with no letter, ⌘Z and not Ctrl+Shift+Z, no question asked, "Change bank" meanwhile, the focus', async (t) => {
+    const server = await serve(pageFile);
+    t.after(server.close);
+    const s = await engine.open(server.url);
+    // A folder of a file in bank A and one whose bank byte, 30, has no
+    // letter.  The folder's leave is given at its first question; while
+    // window.noAsking the browser will not ask, and while window.holding
+    // each write waits in window.held.
+    const made = { 'A.PCG': pcgBytes(0, 'A.PCG'), 'ODD.PCG': pcgBytes(30, 'ODD.PCG') };
+    await s.page.evaluate(makeOriginFiles, Object.fromEntries(Object.entries(made).map(([name, bytes]) => [`Set/${name}`, [...bytes]])));
+    await s.page.evaluate(() => {
+      const set = window.made.Set;
+      set.queryPermission = async () => (window.allowed ? 'granted' : 'prompt');
+      set.requestPermission = async () => {
+        if (window.noAsking) throw new DOMException('no', 'SecurityError');
+        return (window.allowed = true) && 'granted';
+      };
+      window.showDirectoryPicker = async () => set;
+      const { createWritable } = FileSystemFileHandle.prototype;
+      FileSystemFileHandle.prototype.createWritable = async function (options) {
+        if (window.holding) await new Promise((go) => { (window.held ??= []).push(go); });
+        return createWritable.call(this, options);
+      };
+    });
+    const files = () => s.page.evaluate(async () => Promise.all(['A.PCG', 'ODD.PCG'].map(async (name) =>
+      [...new Uint8Array(await (await (await window.made.Set.getFileHandle(name)).getFile()).arrayBuffer())])));
+    const asMade = Object.values(made).map((bytes) => [...bytes]);
+    const undone = { summary: 'Undo: 2 put back in their files.', links: [],
+      rows: ['A.PCG: bank B → A, put back', 'ODD.PCG: bank B → bank byte 30, no bank letter, put back'] };
+    const keys = async (...pressed) => {
+      for (const key of pressed.slice(0, -1)) await s.page.keyboard.down(key);
+      await s.page.keyboard.press(pressed.at(-1));
+      for (const key of pressed.slice(0, -1).reverse()) await s.page.keyboard.up(key);
+    };
+    await s.click('#pick-folder');
+    await shown(s, 'the folder', (v) => v.rows.length === 2);
+    await t.test('"Bank" keeps its dash out of reach', async () => {
+      await s.press('#bank', ['ArrowUp', 'Home']);
+      assert.equal(await s.evaluate(() => document.getElementById('bank').value), 'A');
+    });
+    await s.select('#bank', 'B');
+    await s.click('#change');
+    await shown(s, 'the change', (v) => v.summary === 'Bank B: 2 saved in their files.');
+    await t.test('Ctrl+Shift+Z, Redo elsewhere, undoes nothing; ⌘Z puts back a byte with no letter', async () => {
+      await keys('Control', 'Shift', 'z');
+      assert.deepEqual([(await s.evaluate(view)).links, (await files()).map((bytes) => bytes[51])], [['Undo'], [1, 1]]);
+      await keys('Meta', 'z');
+      assert.deepEqual(await shown(s, 'the undo', (v) => v.summary.startsWith('Undo:')), undone);
+      assert.deepEqual(await files(), asMade);
+    });
+    await t.test('an Undo the browser would not ask for says to press "Undo" again', async () => {
+      await s.click('#change');
+      await shown(s, 'the change again', (v) => v.summary === 'Bank B: 2 saved in their files.');
+      await s.evaluate(() => Object.assign(window, { allowed: false, noAsking: true }));
+      await s.click('#undo');
+      const again = 'not put back: the browser did not let this page ask to change the file; press “Undo” again';
+      assert.deepEqual(await shown(s, 'the undo not asked', (v) => v.summary.startsWith('Undo:')), {
+        summary: 'Undo: 2 not put back yet: press “Undo” again.', links: ['Undo'],
+        rows: [`A.PCG: bank B → A: ${again}`, `ODD.PCG: bank B → bank byte 30, no bank letter: ${again}`] });
+    });
+    await t.test('"Change bank" pressed during an Undo changes nothing; the focus stays on a control', async () => {
+      await s.evaluate(() => Object.assign(window, { noAsking: false, holding: true }));
+      await s.page.focus('#undo');
+      await s.page.keyboard.press('Enter');
+      await until('a write held', () => s.evaluate(() => window.held?.length > 0));
+      await s.evaluate(() => document.getElementById('change').click());
+      await s.evaluate(() => { window.holding = false; window.held.forEach((go) => go()); });
+      assert.deepEqual(await shown(s, 'the undo', (v) => v.summary === undone.summary), undone);
+      assert.deepEqual(await files(), asMade);
+      assert.equal(await s.evaluate(() => document.activeElement.id), 'change');
+    });
+    await s.close();
+  });
+
   test('second actions: a link and "Download all copies" save again when used again, a zip the browser would not take, a double click changes once, another bank or the same files picked again start afresh, another bank while all copies are saved leaves the button usable, a closed picker changes nothing and opens no other', async () => {
     const [a, b] = makeFiles({ 'a.pcg': pcgBytes(0, 'a.pcg'), 'b.pcg': pcgBytes(1, 'b.pcg') });
     // Every copy downloaded is recorded with its bank byte (one of the same
@@ -744,7 +823,8 @@ describe('Chromium, with file handles and more', () => {
   test('the language chosen in "Language": every word at once, the rows and the summary on show too, the files and their banks kept; kept after a reload; the browser\'s chosen back; axe-core finds nothing in Japanese', async () => {
     const s = await engine.open(pageUrl, { beforeLoad: [preferring, ['de-DE', 'ja']] });
     const page = () => s.evaluate(() => [document.documentElement.lang, document.title, document.getElementById('language').value,
-      [...document.querySelectorAll('#results select')].map((choice) => choice.value).join(), document.getElementById('bank').value]);
+      [...document.querySelectorAll('#results select')].map((choice) => choice.value).join(), document.getElementById('bank').value,
+      document.querySelector('footer').textContent.split(/[,、]/)[0]]);
     assert.ok(await s.page.$('aria/Sprache[role="combobox"]'), 'no "Language" a screen reader names');
     await s.pick(makeFiles({ 'organ.pcg': pcgBytes(7, 'organ.pcg'), 'strings.pcg': pcgBytes(0, 'strings.pcg'), 'notes.pcg': Buffer.from('KORG') }));
     await shown(s, 'the files', (v) => v.rows.length === 3);
@@ -758,7 +838,7 @@ describe('Chromium, with file handles and more', () => {
       rows: [`organ.pcg: バンク H → A${copy}organ.pcg をダウンロード`, `strings.pcg: バンク A → C${copy}strings.pcg をダウンロード`, 'notes.pcg: エラー：有効な KORG PCG ファイルではありません'],
       links: ['organ.pcg をダウンロード', 'strings.pcg をダウンロード', 'すべてのコピーをダウンロード'],
     });
-    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', 'A,C', '']);
+    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', 'A,C', '', `Tavrelon ${version}`]);
     assert.deepEqual(await s.evaluate(() => [...document.getElementById('language').options].map((option) => `${option.lang}:${option.text}`)), [':ブラウザーの言語',
       'en:English', 'de:Deutsch', 'es:Español', 'fr:Français', 'it:Italiano', 'ja:日本語', 'pt-BR:Português (Brasil)']);
     assert.ok(await s.page.$('aria/言語[role="combobox"]') && await s.page.$('aria/strings.pcg のバンク[role="combobox"]'), 'the names a screen reader hears are not Japanese');
@@ -768,10 +848,10 @@ describe('Chromium, with file handles and more', () => {
     await s.page.evaluate(axe.source);
     assert.deepEqual((await s.page.evaluate(async () => (await window.axe.run()).violations)).map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
     await s.page.reload();
-    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', '', 'A']);
+    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', '', 'A', `Tavrelon ${version}`]);
     await s.select('#language', '');
     await s.page.reload();
-    assert.deepEqual(await page(), ['de', 'Tavrelon: die Bank von KORG-PCG-Dateien ändern', '', '', 'A']);
+    assert.deepEqual(await page(), ['de', 'Tavrelon: die Bank von KORG-PCG-Dateien ändern', '', '', 'A', `Tavrelon ${version}`]);
     await s.close();
   });
 
