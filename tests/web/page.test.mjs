@@ -588,7 +588,8 @@ describe('Chromium, with file handles and more', () => {
       set.queryPermission = async () => (window.allowed ? 'granted' : 'prompt');
       set.requestPermission = async () => {
         if (window.noAsking) throw new DOMException('no', 'SecurityError');
-        return (window.allowed = true) && 'granted';
+        window.allowed = true;
+        return 'granted';
       };
       window.showDirectoryPicker = async () => set;
       const { createWritable } = FileSystemFileHandle.prototype;
