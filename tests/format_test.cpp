@@ -33,7 +33,8 @@ static void check_headers() {
   static constexpr Case cases[] = {
       {"header: KORG and 52 bytes, the bank byte just in", "KORG", 52, true},
       {"header: KORG and 4096 bytes", "KORG", 4096, true},
-      {"header: KORG and 51 bytes, one short of the bank byte", "KORG", 51, false},
+      {"header: KORG and 51 bytes, one short of the bank byte", "KORG", 51,
+       false},
       {"header: KORx, the last byte of the magic wrong", "KORx", 52, false},
       {"header: xORG, the first byte of the magic wrong", "xORG", 52, false},
       {"header: kORG, the magic in another case", "kORG", 52, false},

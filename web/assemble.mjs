@@ -22,8 +22,15 @@ const carried = ['client-zip'];
 async function bundle(entry, nodeModules) {
   const esbuild = createRequire(join(resolve(nodeModules), 'package.json'))('esbuild');
   const { outputFiles } = await esbuild.build({
-    entryPoints: [entry], bundle: true, write: false, format: 'iife', minify: true,
-    target: 'es2022', charset: 'utf8', legalComments: 'none', nodePaths: [nodeModules],
+    entryPoints: [entry],
+    bundle: true,
+    write: false,
+    format: 'iife',
+    minify: true,
+    target: 'es2022',
+    charset: 'utf8',
+    legalComments: 'none',
+    nodePaths: [nodeModules],
   });
   return outputFiles[0].text;
 }
@@ -45,16 +52,30 @@ function licenses(license, nodeModules) {
 // element's data (data-version for {version}).  A browser that cannot run
 // the script still shows them.
 function fillWords(html, { say }) {
-  const escape = (words) => words.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
-  return html.replace(/<(\w+)([^>]*) data-words="(\w+)"([^>]*)><\/\1>/g, (element, tag, before, key, after) => {
-    const data = Object.fromEntries([...`${before}${after}`.matchAll(/ data-(\w+)="([^"]*)"/g)].map(([, name, value]) => [name, value]));
-    return `<${tag}${before} data-words="${key}"${after}>${escape(say(key, data))}</${tag}>`;
-  });
+  const escape = (words) =>
+    words.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+  return html.replace(
+    /<(\w+)([^>]*) data-words="(\w+)"([^>]*)><\/\1>/g,
+    (element, tag, before, key, after) => {
+      const data = Object.fromEntries(
+        [...`${before}${after}`.matchAll(/ data-(\w+)="([^"]*)"/g)].map(([, name, value]) => [
+          name,
+          value,
+        ]),
+      );
+      return `<${tag}${before} data-words="${key}"${after}>${escape(say(key, data))}</${tag}>`;
+    },
+  );
 }
 
 // The page of [PAGE, STYLE, ENTRY, CORE, LICENSE], with site's head and
 // policy where a site serves it.
-export async function assemble([page, style, entry, core, license], version, nodeModules, site = { head: '', policy: '' }) {
+export async function assemble(
+  [page, style, entry, core, license],
+  version,
+  nodeModules,
+  site = { head: '', policy: '' },
+) {
   const script = await bundle(entry, nodeModules);
   const code = script.replace('@CORE_WASM@', readFileSync(core).toString('base64'));
   const css = read(style);

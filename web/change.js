@@ -17,8 +17,20 @@ const asksAtOnce = 100;
 // A row's outcome, for each kind of work: while its file is written, once
 // it is, and when it is not.
 const outcomes = {
-  change: { writing: 'saving', written: 'saved', denied: 'notAllowed', notAsked: 'notAsked', failed: 'writeFailed' },
-  undo: { writing: 'puttingBack', written: 'putBack', denied: 'backNotAllowed', notAsked: 'backNotAsked', failed: 'backFailed' },
+  change: {
+    writing: 'saving',
+    written: 'saved',
+    denied: 'notAllowed',
+    notAsked: 'notAsked',
+    failed: 'writeFailed',
+  },
+  undo: {
+    writing: 'puttingBack',
+    written: 'putBack',
+    denied: 'backNotAllowed',
+    notAsked: 'backNotAsked',
+    failed: 'backFailed',
+  },
 };
 
 // Carries out kind ('change' or 'undo') of targets, each to its bank, in
@@ -30,13 +42,29 @@ export function carryOut(list, mine, kind, banks, targets) {
   const inPlace = targets.filter((entry) => entry.handle);
   const named = outcomes[kind];
   const work = {
-    list, mine, kind, named, banks, saved: 0, total: inPlace.length, asking: 0, wasAsking: false, write: pool(writesAtOnce),
-    wanted: () => list.current(mine), count: list.counter(mine, named.writing, inPlace.length),
+    list,
+    mine,
+    kind,
+    named,
+    banks,
+    saved: 0,
+    total: inPlace.length,
+    asking: 0,
+    wasAsking: false,
+    write: pool(writesAtOnce),
+    wanted: () => list.current(mine),
+    count: list.counter(mine, named.writing, inPlace.length),
   };
   const questions = askAll(inPlace);
   const query = pool(checksAtOnce);
   return Promise.allSettled([
-    afterPaint().then(() => inTurns(targets.filter((entry) => !entry.handle), checksAtOnce, (entry) => checkReadable(work, entry))),
+    afterPaint().then(() =>
+      inTurns(
+        targets.filter((entry) => !entry.handle),
+        checksAtOnce,
+        (entry) => checkReadable(work, entry),
+      ),
+    ),
     ...questions.map((question) => query(() => showQuestion(work, question))),
     ...questions.map((question) => saveInPlace(work, question)),
   ]);
@@ -81,12 +109,12 @@ function showWork(work) {
 
 async function checkReadable(work, entry) {
   const now = await readEnds(entry.file, work.list.core.headerSize);
-  if (!await sameEnds(now, entry.ends) && work.wanted()) work.list.becomeGone(entry);
+  if (!(await sameEnds(now, entry.ends)) && work.wanted()) work.list.becomeGone(entry);
 }
 
 // Rows that wait for the browser's question, until it is answered.
 async function showQuestion(work, question) {
-  if (!await needsAsking(question.asked) || !work.wanted() || question.answered) return;
+  if (!(await needsAsking(question.asked)) || !work.wanted() || question.answered) return;
   question.shown = true;
   work.asking += question.entries.length;
   for (const entry of question.entries) {
@@ -110,7 +138,10 @@ async function saveInPlace(work, question) {
   const outcome = { granted: named.writing, denied: named.denied }[said] ?? named.notAsked;
   const offered = said === 'denied' && work.kind === 'change';
   for (const entry of entries) {
-    Object.assign(entry, { outcome, copy: offered ? copyOf(entry, entry.ends, entry.changed.header) : null });
+    Object.assign(entry, {
+      outcome,
+      copy: offered ? copyOf(entry, entry.ends, entry.changed.header) : null,
+    });
     work.list.show(entry);
   }
   showWork(work);
@@ -119,10 +150,14 @@ async function saveInPlace(work, question) {
     work.list.showControls();
     return;
   }
-  await Promise.all(entries.map((entry) => work.write(async () => {
-    if (!work.wanted()) return;
-    await writeInPlace(work, entry);
-    work.saved++;
-    showWork(work);
-  })));
+  await Promise.all(
+    entries.map((entry) =>
+      work.write(async () => {
+        if (!work.wanted()) return;
+        await writeInPlace(work, entry);
+        work.saved++;
+        showWork(work);
+      }),
+    ),
+  );
 }

@@ -17,7 +17,13 @@ const groupsAhead = 2;
 // A copy of entry's file to offer: changed in place of the header of ends,
 // which the file must still start with, as it must still end with their
 // tail, when the copy is made.  Its time in a zip is the change's.
-export const copyOf = (entry, ends, changed) => ({ name: entry.file.name, source: entry, ends, changed, made: new Date() });
+export const copyOf = (entry, ends, changed) => ({
+  name: entry.file.name,
+  source: entry,
+  ends,
+  changed,
+  made: new Date(),
+});
 
 // The copy's bytes as a Blob, or null where its file is no longer what it was.
 async function bytesOf(copy) {
@@ -30,8 +36,9 @@ async function bytesOf(copy) {
 // their bytes (zipCopies).
 function readCopies(entries) {
   const taken = entries.map((entry) => [entry, entry.copy]);
-  const reading = Promise.all(taken.map(([, copy]) => copy && fileOf(copy.source)))
-    .then((files) => zipCopies(taken.map(([, copy], i) => ({ ...copy, file: files[i] }))));
+  const reading = Promise.all(taken.map(([, copy]) => copy && fileOf(copy.source))).then((files) =>
+    zipCopies(taken.map(([, copy], i) => ({ ...copy, file: files[i] }))),
+  );
   return { taken, reading };
 }
 
@@ -119,7 +126,9 @@ export function copyMaker(list) {
     for (const [i, name] of names.entries()) {
       if (handed.length) await sleep(downloadSpacing);
       const before = zipped;
-      const blob = await zipOf(copiesIn(offered.slice(i * entriesAtMost, (i + 1) * entriesAtMost))).catch(() => null);
+      const blob = await zipOf(
+        copiesIn(offered.slice(i * entriesAtMost, (i + 1) * entriesAtMost)),
+      ).catch(() => null);
       if (!list.current(mine)) return;
       if (blob && zipped === before) continue;
       if (!blob || !handOver(blob, name)) {

@@ -13,12 +13,22 @@ const keys = [
 const shapes = (maskable) => {
   const scale = maskable ? 0.8 : 1;
   const at = (v) => 50 + (v - 50) * scale;
-  return [{ x: 0, y: 0, w: 100, h: 100, r: maskable ? 0 : 22, fill: blue },
-    ...keys.map((k) => ({ x: at(k.x), y: at(k.y), w: k.w * scale, h: k.h * scale, r: k.r * scale, fill: k.fill }))];
+  return [
+    { x: 0, y: 0, w: 100, h: 100, r: maskable ? 0 : 22, fill: blue },
+    ...keys.map((k) => ({
+      x: at(k.x),
+      y: at(k.y),
+      w: k.w * scale,
+      h: k.h * scale,
+      r: k.r * scale,
+      fill: k.fill,
+    })),
+  ];
 };
 
 export function iconSvg() {
-  const rect = ({ x, y, w, h, r, fill }) => `<rect x="${x}" y="${y}" width="${w}" height="${h}" rx="${r}" fill="${fill}"/>`;
+  const rect = ({ x, y, w, h, r, fill }) =>
+    `<rect x="${x}" y="${y}" width="${w}" height="${h}" rx="${r}" fill="${fill}"/>`;
   return `<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 100">${shapes(false).map(rect).join('')}</svg>\n`;
 }
 
@@ -39,9 +49,14 @@ function pixels(size, maskable) {
       const u = ((i % size) + ((s % 4) + 0.5) / 4) * (100 / size);
       const v = (Math.floor(i / size) + (Math.floor(s / 4) + 0.5) / 4) * (100 / size);
       const shape = all.findLast((one) => inside(one, u, v));
-      if (shape) [...rgb(shape.fill), 255].forEach((c, k) => { sum[k] += c; });
+      if (shape)
+        [...rgb(shape.fill), 255].forEach((c, k) => {
+          sum[k] += c;
+        });
     }
-    sum.forEach((c, k) => { out[i * 4 + k] = Math.round(c / 16); });
+    sum.forEach((c, k) => {
+      out[i * 4 + k] = Math.round(c / 16);
+    });
   }
   return out;
 }
@@ -51,7 +66,8 @@ const crcTable = Array.from({ length: 256 }, (_, n) => {
   for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
   return c >>> 0;
 });
-const crc32 = (bytes) => (bytes.reduce((c, b) => crcTable[(c ^ b) & 0xff] ^ (c >>> 8), 0xffffffff) ^ 0xffffffff) >>> 0;
+const crc32 = (bytes) =>
+  (bytes.reduce((c, b) => crcTable[(c ^ b) & 0xff] ^ (c >>> 8), 0xffffffff) ^ 0xffffffff) >>> 0;
 function chunk(type, data) {
   const body = Buffer.concat([Buffer.from(type, 'latin1'), data]);
   const length = Buffer.alloc(4);
@@ -68,7 +84,16 @@ export function iconPng(size, maskable = false) {
   header.writeUInt32BE(size, 4);
   header.set([8, 6, 0, 0, 0], 8);
   const image = pixels(size, maskable);
-  const rows = Buffer.concat(Array.from({ length: size }, (_, y) => [Buffer.from([0]), image.subarray(y * size * 4, (y + 1) * size * 4)]).flat());
-  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]),
-    chunk('IHDR', header), chunk('IDAT', deflateSync(rows, { level: 9 })), chunk('IEND', Buffer.alloc(0))]);
+  const rows = Buffer.concat(
+    Array.from({ length: size }, (_, y) => [
+      Buffer.from([0]),
+      image.subarray(y * size * 4, (y + 1) * size * 4),
+    ]).flat(),
+  );
+  return Buffer.concat([
+    Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]),
+    chunk('IHDR', header),
+    chunk('IDAT', deflateSync(rows, { level: 9 })),
+    chunk('IEND', Buffer.alloc(0)),
+  ]);
 }

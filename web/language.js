@@ -30,7 +30,10 @@ function kept() {
 // Speaks the language of tag, or the browser's where tag is '': the page's
 // markup holds English already.
 function speak(tag) {
-  const language = languageFor(languages, tag ? [tag] : navigator.languages ?? [navigator.language]);
+  const language = languageFor(
+    languages,
+    tag ? [tag] : (navigator.languages ?? [navigator.language]),
+  );
   if (language === languageShown()) return;
   useLanguage(language);
   showWords();
@@ -67,7 +70,9 @@ export function startLanguages(choice, shown) {
     try {
       if (choice.value) storage?.setItem(keptAs, choice.value);
       else storage?.removeItem(keptAs);
-    } catch { /* kept until the page is left */ }
+    } catch {
+      /* kept until the page is left */
+    }
     speak(choice.value);
     shown();
   });

@@ -17,7 +17,15 @@ import { afterPaint, sleep } from './pool.js';
 import { readHeaders, readTails } from './reading.js';
 import { changeable, changeBanks, newRound, undo, undoable } from './rounds.js';
 import { clearSummary, showProgress, showSummary } from './summary.js';
-import { clearRows, makeRows, showButtons, showChoices, showChosen, showEntry, showRows } from './view.js';
+import {
+  clearRows,
+  makeRows,
+  showButtons,
+  showChoices,
+  showChosen,
+  showEntry,
+  showRows,
+} from './view.js';
 
 // The list over core, each new file going to the bank of letter until
 // another is chosen: what page.js asks of it.  Its state lives in one
@@ -25,7 +33,10 @@ import { clearRows, makeRows, showButtons, showChoices, showChosen, showEntry, s
 // change.js and copies.js.
 export function fileList(core, letter) {
   const state = {
-    core, entries: [], round: 0, letter,
+    core,
+    entries: [],
+    round: 0,
+    letter,
     banks: '', // the letters of the change on show, or 'undo' for an undo, '' before either
     busy: '', // 'change' or 'undo' while its checks, questions and writes are under way
     passedOver: { others: 0, unreadable: 0, nothingRead: false }, // what a pick held besides its rows: see showSummary
@@ -39,7 +50,9 @@ export function fileList(core, letter) {
     changeBanks: () => changeBanks(state),
     undo: () => undo(state),
     saveAllCopies: () => state.copies.saveAll(state.round),
-    showRowsAgain: () => { for (const entry of state.entries) state.list.show(entry); },
+    showRowsAgain: () => {
+      for (const entry of state.entries) state.list.show(entry);
+    },
   };
 }
 
@@ -51,10 +64,13 @@ function listOf(state) {
     current: (mine) => mine === state.round,
     nameOf: (bank) => ({ letter: state.core.letterOf(bank), bank }),
     show: (entry) => showEntry(entry, state.copies.save),
-    showControls: () => showButtons({
-      canChange: state.entries.some(changeable), canUndo: !state.busy && state.entries.some(undoable),
-      copies: state.entries.some((e) => e.copy), saving: state.copies.busy(),
-    }),
+    showControls: () =>
+      showButtons({
+        canChange: state.entries.some(changeable),
+        canUndo: !state.busy && state.entries.some(undoable),
+        copies: state.entries.some((e) => e.copy),
+        saving: state.copies.busy(),
+      }),
     showTotals() {
       showSummary(state.entries, state.banks, state.passedOver, state.zipped);
       list.showControls();
@@ -100,30 +116,54 @@ async function showFiles(state, picking) {
   clearRows();
   clearSummary();
   showButtons({ canChange: false, copies: false });
-  const picked = await Promise.resolve(picking(list.counter(mine, 'looking')))
-    .catch(() => ({ sources: [], others: 0, unreadable: 1, listed: 0 }));
+  const picked = await Promise.resolve(picking(list.counter(mine, 'looking'))).catch(() => ({
+    sources: [],
+    others: 0,
+    unreadable: 1,
+    listed: 0,
+  }));
   // The reads start in a task of their own, once the browser has handed
   // over every file: that takes it a while with thousands.
   await sleep(0);
   if (!list.current(mine)) return;
   // The rows are made in a task of their own while the files are read, and
   // shown once they are.
-  const reading = readHeaders(picked.sources, core.headerSize, list.counter(mine, 'reading', picked.sources.length));
+  const reading = readHeaders(
+    picked.sources,
+    core.headerSize,
+    list.counter(mine, 'reading', picked.sources.length),
+  );
   const names = picked.sources.map((source) => source.name);
   const rows = await sleep(0).then(() => makeRows(names));
   const read = await reading;
   if (!list.current(mine)) return;
   const entries = read.map((source, i) => ({
-    ...source, bank: source.ends ? core.bankOf(source.ends.header) : -1, letter: state.letter, row: rows[i],
-    outcome: source.ends ? 'pcg' : 'unreadable', copy: null, before: null, savedAs: '', leftOut: false,
+    ...source,
+    bank: source.ends ? core.bankOf(source.ends.header) : -1,
+    letter: state.letter,
+    row: rows[i],
+    outcome: source.ends ? 'pcg' : 'unreadable',
+    copy: null,
+    before: null,
+    savedAs: '',
+    leftOut: false,
   }));
   showRows(rows);
   state.entries = entries;
   const { others, unreadable, listed, folder = '' } = picked;
   state.folder = folder;
-  state.passedOver = { others, unreadable, nothingRead: !read.length && !others && !listed && unreadable > 0 };
+  state.passedOver = {
+    others,
+    unreadable,
+    nothingRead: !read.length && !others && !listed && unreadable > 0,
+  };
   showCurrentBanks(state);
-  await showChoices(rows, names, (i) => (changeable(entries[i]) ? entries[i].letter : ''), (i, chosen) => chooseBank(state, chosen, entries[i]));
+  await showChoices(
+    rows,
+    names,
+    (i) => (changeable(entries[i]) ? entries[i].letter : ''),
+    (i, chosen) => chooseBank(state, chosen, entries[i]),
+  );
   // The tails only once the rows are on the screen with their choices: they
   // matter only to a file saved again after the pick, and a change or a
   // copy waits for those it needs.  Starting reads takes the browser a while.
@@ -137,7 +177,7 @@ async function showFiles(state, picking) {
 function showCurrentBanks(state) {
   newRound(state);
   const letters = new Set(state.entries.filter(changeable).map((entry) => entry.letter));
-  showChosen(letters.size > 1 ? '' : [...letters][0] ?? state.letter);
+  showChosen(letters.size > 1 ? '' : ([...letters][0] ?? state.letter));
   for (const entry of state.entries) state.list.show(entry);
   state.list.showTotals();
 }

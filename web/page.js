@@ -9,7 +9,15 @@ import { startApp } from './app.js';
 import { loadCore } from './core.js';
 import { startLanguages } from './language.js';
 import { fileList } from './list.js';
-import { folderFiles, foldersGiven, handlesGiven, pickFolderHandle, pickHandles, takeDrop, takeInput } from './sources.js';
+import {
+  folderFiles,
+  foldersGiven,
+  handlesGiven,
+  pickFolderHandle,
+  pickHandles,
+  takeDrop,
+  takeInput,
+} from './sources.js';
 import { showStartError, showSummaryAgain } from './summary.js';
 import { showBanks, showInPlace } from './view.js';
 
@@ -36,7 +44,13 @@ function pickWith(button, input, given, pick) {
 // field, as "Undo" does.
 function undoByKey(list) {
   document.addEventListener('keydown', (event) => {
-    if (event.key.toLowerCase() !== 'z' || !(event.ctrlKey || event.metaKey) || event.shiftKey || event.altKey) return;
+    if (
+      event.key.toLowerCase() !== 'z' ||
+      !(event.ctrlKey || event.metaKey) ||
+      event.shiftKey ||
+      event.altKey
+    )
+      return;
     if (event.target.closest?.('input, textarea, [contenteditable]')) return;
     if (list.undo()) event.preventDefault();
   });

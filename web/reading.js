@@ -27,11 +27,15 @@ export const readHeader = (file, size) => bytesOf(file.slice(0, size)).catch(() 
 // The tail: the last few bytes after the header, so that a file of any size
 // costs the same.  A file saved again most often keeps its header, but what
 // follows changes, and so does its end.
-const readTail = (file, size) => bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size));
+const readTail = (file, size) =>
+  bytesOf(file.slice(Math.max(size, file.size - tailSize), file.size));
 
 // The ends { header, tail } of bytes, a whole file read, as readEnds reads
 // them of the file.
-export const endsIn = (bytes, size) => ({ header: bytes.subarray(0, size), tail: bytes.subarray(Math.max(size, bytes.length - tailSize)) });
+export const endsIn = (bytes, size) => ({
+  header: bytes.subarray(0, size),
+  tail: bytes.subarray(Math.max(size, bytes.length - tailSize)),
+});
 
 // Both ends of file as it is now, { header, tail }; null when it cannot be
 // read (a folder, or a file gone).
@@ -54,7 +58,7 @@ export function readHeaders(sources, size, read) {
   let done = 0;
   return inTurns(sources, readsAtOnce, async (source) => {
     const file = await fileOf(source);
-    const header = file && await readHeader(file, size);
+    const header = file && (await readHeader(file, size));
     read(++done);
     return { ...source, file, ends: header && endsOf(header, () => file, size) };
   });
@@ -64,12 +68,22 @@ export function readHeaders(sources, size, read) {
 // read once, when first asked for, from the file that file() gives then.
 export function endsOf(header, file, size) {
   let tail = null;
-  return { header, tail: () => (tail ??= Promise.resolve(file()).then((now) => now && readTail(now, size)).catch(() => null)) };
+  return {
+    header,
+    tail: () =>
+      (tail ??= Promise.resolve(file())
+        .then((now) => now && readTail(now, size))
+        .catch(() => null)),
+  };
 }
 
 // The tails of the files read above, while shown() says they are on show.
-export const readTails = (entries, shown) => inTurns(entries.filter((entry) => entry.ends), tailsAtOnce,
-  (entry) => shown() && entry.ends.tail());
+export const readTails = (entries, shown) =>
+  inTurns(
+    entries.filter((entry) => entry.ends),
+    tailsAtOnce,
+    (entry) => shown() && entry.ends.tail(),
+  );
 
 function sameBytes(a, b) {
   return a.length === b.length && a.every((byte, i) => byte === b[i]);

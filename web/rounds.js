@@ -18,7 +18,8 @@ export function newRound(state) {
   for (const entry of state.entries) {
     entry.copy = null;
     entry.leftOut = false;
-    if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone') entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
+    if (entry.outcome !== 'unreadable' && entry.outcome !== 'gone')
+      entry.outcome = entry.bank < 0 ? 'refused' : 'pcg';
     entry.from = state.list.nameOf(entry.bank);
   }
   return state.round;
@@ -29,7 +30,11 @@ export function newRound(state) {
 function startChange(state, entry) {
   if (entry.savedAs !== entry.letter) Object.assign(entry, { before: null, savedAs: '' });
   const change = state.core.patched(entry.ends.header, entry.letter);
-  Object.assign(entry, { to: entry.letter, changed: change, outcome: entry.handle ? 'saving' : 'copy' });
+  Object.assign(entry, {
+    to: entry.letter,
+    changed: change,
+    outcome: entry.handle ? 'saving' : 'copy',
+  });
   entry.copy = entry.handle ? null : copyOf(entry, entry.ends, change.header);
   state.list.show(entry);
 }
@@ -76,7 +81,10 @@ export function undo(state) {
   state.banks = 'undo';
   for (const entry of targets) {
     const bank = state.core.bankOf(entry.before);
-    Object.assign(entry, { to: state.core.letterOf(bank) || state.list.nameOf(bank), outcome: 'puttingBack' });
+    Object.assign(entry, {
+      to: state.core.letterOf(bank) || state.list.nameOf(bank),
+      outcome: 'puttingBack',
+    });
     state.list.show(entry);
   }
   carry(state, mine, 'undo', targets);

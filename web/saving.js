@@ -19,15 +19,17 @@ export function askToWrite(handle) {
   } catch (error) {
     answer = Promise.reject(error);
   }
-  return answer.then((state) => (state === 'granted' ? 'granted' : 'denied'),
-    (error) => (error?.name === 'SecurityError' ? 'not asked' : 'denied'));
+  return answer.then(
+    (state) => (state === 'granted' ? 'granted' : 'denied'),
+    (error) => (error?.name === 'SecurityError' ? 'not asked' : 'denied'),
+  );
 }
 
 // Whether the browser puts a question to the user before it lets the page
 // write the file.
 export async function needsAsking(handle) {
   try {
-    return await handle.queryPermission(readwrite) !== 'granted';
+    return (await handle.queryPermission(readwrite)) !== 'granted';
   } catch {
     return true;
   }
@@ -57,7 +59,8 @@ export async function writeBankByte(handle, offset, bank, wanted) {
 async function sizeNow(file) {
   const reader = file.stream().getReader();
   let size = 0;
-  for (let part = await reader.read(); !part.done; part = await reader.read()) size += part.value.length;
+  for (let part = await reader.read(); !part.done; part = await reader.read())
+    size += part.value.length;
   return size;
 }
 
@@ -69,7 +72,7 @@ async function sizeNow(file) {
 export async function intactCopy(file, ends, changed) {
   try {
     const [size, now] = await Promise.all([sizeNow(file), readEnds(file, ends.header.length)]);
-    if (size !== file.size || !await sameEnds(now, ends)) return null;
+    if (size !== file.size || !(await sameEnds(now, ends))) return null;
     return new Blob([changed, file.slice(changed.length)], { type: 'application/octet-stream' });
   } catch {
     return null;
@@ -84,7 +87,8 @@ const readWhole = 4 * 1024 * 1024;
 // bytes, a file read whole, changed to the header changed, provided they are
 // still what ends were and as many as the file had at the pick; else null.
 async function checkedCopy(bytes, file, ends, changed) {
-  if (bytes.length !== file.size || !await sameEnds(endsIn(bytes, ends.header.length), ends)) return null;
+  if (bytes.length !== file.size || !(await sameEnds(endsIn(bytes, ends.header.length), ends)))
+    return null;
   bytes.set(changed);
   return bytes;
 }
@@ -106,15 +110,22 @@ export async function zipCopies(copies) {
     at += file.size;
     return new Uint8Array(whole, at - file.size, file.size);
   });
-  return Promise.all(copies.map(async ({ file, ends, changed }, i) => {
-    if (!file) return null;
-    if (file.size > readWhole) return intactCopy(file, ends, changed);
-    try {
-      return await checkedCopy(parts[i] ?? new Uint8Array(await file.arrayBuffer()), file, ends, changed);
-    } catch {
-      return null;
-    }
-  }));
+  return Promise.all(
+    copies.map(async ({ file, ends, changed }, i) => {
+      if (!file) return null;
+      if (file.size > readWhole) return intactCopy(file, ends, changed);
+      try {
+        return await checkedCopy(
+          parts[i] ?? new Uint8Array(await file.arrayBuffer()),
+          file,
+          ends,
+          changed,
+        );
+      } catch {
+        return null;
+      }
+    }),
+  );
 }
 
 // Hands a copy to the browser's downloads.

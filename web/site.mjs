@@ -43,7 +43,9 @@ const manifest = {
     { src: 'icon-maskable-512.png', sizes: '512x512', type: 'image/png', purpose: 'maskable' },
   ],
   // Files opened together arrive in one window.
-  file_handlers: [{ action: './', accept: { [pcgType]: ['.pcg', '.PCG'] }, launch_type: 'single-client' }],
+  file_handlers: [
+    { action: './', accept: { [pcgType]: ['.pcg', '.PCG'] }, launch_type: 'single-client' },
+  ],
 };
 
 const head = `<link rel="manifest" href="manifest.webmanifest">
@@ -81,7 +83,10 @@ self.addEventListener('fetch', (event) => {
 `;
 
 mkdirSync(folder, { recursive: true });
-writeFileSync(join(folder, 'index.html'), await assemble([page, style, entry, core, license], version, nodeModules, { head, policy }));
+writeFileSync(
+  join(folder, 'index.html'),
+  await assemble([page, style, entry, core, license], version, nodeModules, { head, policy }),
+);
 writeFileSync(join(folder, 'manifest.webmanifest'), `${JSON.stringify(manifest, null, 2)}\n`);
 writeFileSync(join(folder, 'sw.js'), worker);
 for (const [name, bytes] of Object.entries(icons)) writeFileSync(join(folder, name), bytes);

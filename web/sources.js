@@ -17,7 +17,8 @@ const isPcgName = (name) => /\.pcg$/i.test(name);
 const filesOnly = (sources) => ({ sources, others: 0, unreadable: 0, listed: 0, folder: '' });
 const nothingFound = () => filesOnly([]);
 // A folder's files in the order of their paths, which a folder does not keep.
-const byPath = (sources) => sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
+const byPath = (sources) =>
+  sources.sort((a, b) => a.name.localeCompare(b.name, 'en', { numeric: true }));
 
 // The picker's answer, or null when the user closed it.
 async function unlessClosed(picker) {
@@ -31,7 +32,8 @@ async function unlessClosed(picker) {
 
 // Files by their handles: picked, or handed to the installed app by the
 // system ("Open with"), which the page then treats alike.
-export const handleFiles = (handles) => filesOnly(handles.map((handle) => ({ name: handle.name, file: null, handle, root: null })));
+export const handleFiles = (handles) =>
+  filesOnly(handles.map((handle) => ({ name: handle.name, file: null, handle, root: null })));
 
 export async function pickHandles() {
   const handles = await unlessClosed(() => window.showOpenFilePicker({ multiple: true }));
@@ -49,10 +51,18 @@ export async function pickFolderHandle() {
 export function takeInput(input) {
   const files = [...input.files];
   input.value = ''; // so that the same files can be picked again
-  if (!input.webkitdirectory) return filesOnly(files.map((file) => ({ name: file.name, file, handle: null, root: null })));
+  if (!input.webkitdirectory)
+    return filesOnly(files.map((file) => ({ name: file.name, file, handle: null, root: null })));
   const pcg = files.filter((file) => isPcgName(file.name));
   return {
-    sources: byPath(pcg.map((file) => ({ name: file.webkitRelativePath.replace(/^[^/]*\//, ''), file, handle: null, root: null }))),
+    sources: byPath(
+      pcg.map((file) => ({
+        name: file.webkitRelativePath.replace(/^[^/]*\//, ''),
+        file,
+        handle: null,
+        root: null,
+      })),
+    ),
     others: files.length - pcg.length,
     unreadable: 0,
     listed: 1,
@@ -85,19 +95,28 @@ async function walkHandle(folder, root, path, found, seen) {
   }
 }
 
-const fileOfEntry = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject)).catch(() => null);
+const fileOfEntry = (entry) =>
+  new Promise((resolve, reject) => entry.file(resolve, reject)).catch(() => null);
 
 async function walkEntry(folder, path, found, seen) {
   const reader = folder.createReader();
   for (;;) {
-    const entries = await new Promise((resolve, reject) => reader.readEntries(resolve, reject)).catch(() => null);
+    const entries = await new Promise((resolve, reject) =>
+      reader.readEntries(resolve, reject),
+    ).catch(() => null);
     if (!entries) found.unreadable++;
     else if (!entries.length) found.listed++;
     if (!entries?.length) return;
     for (const entry of entries) {
       const name = path + entry.name;
       if (entry.isDirectory) await walkEntry(entry, `${name}/`, found, seen);
-      else foundFile(found, seen, entry.name, { name, file: isPcgName(entry.name) ? await fileOfEntry(entry) : null, handle: null, root: null });
+      else
+        foundFile(found, seen, entry.name, {
+          name,
+          file: isPcgName(entry.name) ? await fileOfEntry(entry) : null,
+          handle: null,
+          root: null,
+        });
     }
   }
 }
@@ -118,16 +137,21 @@ export function takeDrop(transfer, seen) {
   const items = [...transfer.items].filter((item) => item.kind === 'file');
   const files = items.map((item) => item.getAsFile());
   const entries = items.map((item) => item.webkitGetAsEntry?.() ?? null);
-  const handles = items.map((item) => (handlesGiven && item.getAsFileSystemHandle
-    ? item.getAsFileSystemHandle().catch(() => null) : null));
+  const handles = items.map((item) =>
+    handlesGiven && item.getAsFileSystemHandle
+      ? item.getAsFileSystemHandle().catch(() => null)
+      : null,
+  );
   const prefix = (name) => (items.length > 1 ? `${name}/` : '');
   return (async () => {
     const found = nothingFound();
     for (const [i, file] of files.entries()) {
       const handle = await handles[i];
       const folder = nothingFound();
-      if (handle?.kind === 'directory') await walkHandle(handle, handle, prefix(handle.name), folder, seen);
-      else if (entries[i]?.isDirectory) await walkEntry(entries[i], prefix(entries[i].name), folder, seen);
+      if (handle?.kind === 'directory')
+        await walkHandle(handle, handle, prefix(handle.name), folder, seen);
+      else if (entries[i]?.isDirectory)
+        await walkEntry(entries[i], prefix(entries[i].name), folder, seen);
       else if (file) folder.sources.push({ name: file.name, file, handle, root: null });
       found.sources.push(...byPath(folder.sources));
       found.others += folder.others;

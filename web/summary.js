@@ -10,7 +10,9 @@ function show(words) {
   shown = words;
   summary.textContent = words();
 }
-export const showSummaryAgain = () => { summary.textContent = shown(); };
+export const showSummaryAgain = () => {
+  summary.textContent = shown();
+};
 
 // "Bank D: 2 saved in their files, 1 copy to download, 1 refused.", with
 // banks those of the change on show (or 'undo'), '' before one.  Before one
@@ -26,8 +28,13 @@ export function showSummary(entries, banks, { others, unreadable, nothingRead },
     counts[key] = (counts[key] ?? 0) + 1;
   }
   if (zipped?.names) counts.copy = zipped.count;
-  const parts = tallies.filter(([outcome]) => counts[outcome] && !(banks && outcome === 'pcg'))
-    .map(([outcome, key]) => [outcome === 'copy' && zipped?.names ? 'countZipped' : key, counts[outcome], zipped]);
+  const parts = tallies
+    .filter(([outcome]) => counts[outcome] && !(banks && outcome === 'pcg'))
+    .map(([outcome, key]) => [
+      outcome === 'copy' && zipped?.names ? 'countZipped' : key,
+      counts[outcome],
+      zipped,
+    ]);
   if (zipped?.failed) parts.push(['zipFailed']);
   if (!banks && others) parts.push(['countOthers', others]);
   if (!banks && unreadable) parts.push(['countFolders', unreadable]);
@@ -43,7 +50,12 @@ export function showSummary(entries, banks, { others, unreadable, nothingRead },
 // Whether it is on the screen is known from the browser's last frame: to
 // measure it anew would lay out every row at once.
 let summaryOnScreen = false;
-new IntersectionObserver(([seen]) => { summaryOnScreen = seen.isIntersecting; }, { threshold: 1 }).observe(summary);
+new IntersectionObserver(
+  ([seen]) => {
+    summaryOnScreen = seen.isIntersecting;
+  },
+  { threshold: 1 },
+).observe(summary);
 function bringIntoView() {
   if (summary.textContent && !summaryOnScreen) summary.scrollIntoView({ block: 'nearest' });
 }
@@ -63,7 +75,10 @@ export const showProgress = (doing, done, total) => show(() => progressWords(doi
 export const clearSummary = () => show(() => '');
 
 export function showStartError(error) {
-  const noWasm = typeof WebAssembly !== 'object' || error instanceof WebAssembly.CompileError ||
-    error instanceof WebAssembly.LinkError || error instanceof WebAssembly.RuntimeError;
+  const noWasm =
+    typeof WebAssembly !== 'object' ||
+    error instanceof WebAssembly.CompileError ||
+    error instanceof WebAssembly.LinkError ||
+    error instanceof WebAssembly.RuntimeError;
   show(() => (noWasm ? say('noWasm') : say('noStart', { error: error?.message || String(error) })));
 }

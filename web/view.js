@@ -26,7 +26,9 @@ export function showBanks(letters) {
 }
 
 // "Bank" shows letter, or the dash where letter is ''.
-export const showChosen = (letter) => { bankChoice.value = letter; };
+export const showChosen = (letter) => {
+  bankChoice.value = letter;
+};
 
 export function showInPlace() {
   const how = document.getElementById('how-save');
@@ -39,8 +41,10 @@ export function showInPlace() {
 // the element's data (a footer's version, a row's name).
 export function showWords() {
   document.documentElement.lang = languageShown().tag;
-  for (const element of document.querySelectorAll('[data-words]')) element.textContent = say(element.dataset.words, element.dataset);
-  for (const element of document.querySelectorAll('[data-label]')) element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
+  for (const element of document.querySelectorAll('[data-words]'))
+    element.textContent = say(element.dataset.words, element.dataset);
+  for (const element of document.querySelectorAll('[data-label]'))
+    element.setAttribute('aria-label', say(element.dataset.label, element.dataset));
 }
 
 // Calls fill as the user comes to select, before select does anything.
@@ -61,7 +65,11 @@ function choiceOf(name, letter, choose) {
   const fill = () => {
     if (choice.length > 1) return;
     const chosen = choice.value;
-    choice.replaceChildren(...[...bankChoice.options].filter((option) => option.value).map((option) => option.cloneNode(true)));
+    choice.replaceChildren(
+      ...[...bankChoice.options]
+        .filter((option) => option.value)
+        .map((option) => option.cloneNode(true)),
+    );
     choice.value = chosen;
   };
   whenReached(choice, fill);

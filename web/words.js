@@ -41,7 +41,7 @@ export function languageFor(among, tags) {
 const partsOf = new Map();
 function split(message) {
   let parts = partsOf.get(message);
-  if (!parts) partsOf.set(message, parts = message.split(/\{(\w+)\}/));
+  if (!parts) partsOf.set(message, (parts = message.split(/\{(\w+)\}/)));
   return parts;
 }
 export function sayParts(key, values = {}) {
@@ -57,7 +57,8 @@ export const say = (key, values) => sayParts(key, values).join('');
 
 // A bank { letter, bank } by its letter, or by its byte where it has none;
 // a bank changed to, by its letter alone.
-const bankWords = ({ letter, bank }) => (letter ? say('bankLetter', { letter }) : say('bankByte', { byte: bank }));
+const bankWords = ({ letter, bank }) =>
+  letter ? say('bankLetter', { letter }) : say('bankByte', { byte: bank });
 const toWords = (to) => (typeof to === 'string' ? to : bankWords(to));
 
 // A row's words for the outcome of entry { outcome, from, to }, from the
@@ -75,23 +76,38 @@ function rowWords({ outcome, from, to, leftOut }) {
   if (refusals.has(outcome)) return words;
   if (outcome === 'changedSince') return say('rowLeft', { from: bankWords(from), outcome: words });
   const done = outcome === 'saved' || outcome === 'putBack';
-  return say(done ? 'rowDone' : 'rowGoing', { from: bankWords(from), to: toWords(to), outcome: words });
+  return say(done ? 'rowDone' : 'rowGoing', {
+    from: bankWords(from),
+    to: toWords(to),
+    outcome: words,
+  });
 }
 
 // The work a summary is of: the letters of a change ("Banks B and C"), or
 // 'undo'.
-export const banksWords = (banks) => (banks === 'undo' ? say('undo')
-  : say('banks', { count: banks.length, banks: banksListed.format(banks) }));
+export const banksWords = (banks) =>
+  banks === 'undo'
+    ? say('undo')
+    : say('banks', { count: banks.length, banks: banksListed.format(banks) });
 
 // The summary's parts, in order: the outcome each counts (a file with a copy
 // on offer counts as a copy, one whose copy a zip left out as left out), by
 // its message.  Files that a change or an undo passed over ('pcg') are
 // counted only before one.
 export const tallies = [
-  ['saved', 'countSaved'], ['putBack', 'countPutBack'], ['copy', 'countCopy'], ['pcg', 'countPcg'],
-  ['notAsked', 'countNotAsked'], ['backNotAsked', 'countBackNotAsked'], ['changedSince', 'countChangedSince'],
-  ['backNotAllowed', 'countBackNotAllowed'], ['backFailed', 'countBackFailed'], ['leftOut', 'countLeftOut'],
-  ['refused', 'countRefused'], ['unreadable', 'countUnreadable'], ['gone', 'countGone'],
+  ['saved', 'countSaved'],
+  ['putBack', 'countPutBack'],
+  ['copy', 'countCopy'],
+  ['pcg', 'countPcg'],
+  ['notAsked', 'countNotAsked'],
+  ['backNotAsked', 'countBackNotAsked'],
+  ['changedSince', 'countChangedSince'],
+  ['backNotAllowed', 'countBackNotAllowed'],
+  ['backFailed', 'countBackFailed'],
+  ['leftOut', 'countLeftOut'],
+  ['refused', 'countRefused'],
+  ['unreadable', 'countUnreadable'],
+  ['gone', 'countGone'],
 ];
 
 // Zips by their names, each quoted: "“My set.zip”".
@@ -101,17 +117,27 @@ const zipsWords = (names) => banksListed.format(names.map((name) => say('quoted'
 // banks, or of a pick where banks is ''; zipped ({ names }) for the zips a
 // part names.
 export function summaryWords(banks, parts) {
-  const said = parts.map(([key, count, zipped]) => say(key, { count, zips: zipped?.names && zipsWords(zipped.names) }))
+  const said = parts
+    .map(([key, count, zipped]) =>
+      say(key, { count, zips: zipped?.names && zipsWords(zipped.names) }),
+    )
     .join(say('separator'));
-  return banks ? say('summaryOf', { banks: banksWords(banks), parts: said }) : say('summary', { parts: said });
+  return banks
+    ? say('summaryOf', { banks: banksWords(banks), parts: said })
+    : say('summary', { parts: said });
 }
 
 // What long work is doing, a key of progressOf, for "Reading 2,300 of
 // 10,000 files…" or, with no total, "Looking through the folder: 2,300
 // files so far…".
 const progressOf = {
-  looking: 'progressLooking', reading: 'progressReading', saving: 'progressSaving', puttingBack: 'progressPuttingBack',
+  looking: 'progressLooking',
+  reading: 'progressReading',
+  saving: 'progressSaving',
+  puttingBack: 'progressPuttingBack',
   packing: 'progressPacking',
 };
-export const progressWords = (doing, done, total) => (total === undefined ? say(progressOf[doing], { count: done })
-  : say(progressOf[doing], { done, count: total }));
+export const progressWords = (doing, done, total) =>
+  total === undefined
+    ? say(progressOf[doing], { count: done })
+    : say(progressOf[doing], { done, count: total });

@@ -11,7 +11,8 @@ import { writeBankByte } from './saving.js';
 // which gets back the header it had before.
 function nextHeader(work, entry, now, asLeft) {
   const { core } = work.list;
-  if (work.kind === 'undo') return asLeft ? { header: entry.before, bank: core.bankOf(entry.before) } : null;
+  if (work.kind === 'undo')
+    return asLeft ? { header: entry.before, bank: core.bankOf(entry.before) } : null;
   return now && core.bankOf(now.header) >= 0 ? core.patched(now.header, entry.to) : null;
 }
 
@@ -26,14 +27,23 @@ export async function writeInPlace(work, entry) {
   const { list, named } = work;
   const { headerSize } = list.core;
   const file = await fileOf(entry);
-  const read = entry.before ? file && await readEnds(file, headerSize) : { header: file && await readHeader(file, headerSize) };
-  const asLeft = Boolean(entry.before) && await sameEnds(read, entry.ends);
-  const now = read?.header && { header: read.header, tail: read.tail ? () => read.tail : entry.ends.tail };
+  const read = entry.before
+    ? file && (await readEnds(file, headerSize))
+    : { header: file && (await readHeader(file, headerSize)) };
+  const asLeft = Boolean(entry.before) && (await sameEnds(read, entry.ends));
+  const now = read?.header && {
+    header: read.header,
+    tail: read.tail ? () => read.tail : entry.ends.tail,
+  };
   if (!work.wanted()) return;
   const next = nextHeader(work, entry, now, asLeft);
   const undone = work.kind === 'undo';
   if (!next) {
-    Object.assign(entry, { before: null, savedAs: '' }, undone ? { outcome: 'changedSince' } : { bank: -1, outcome: now ? 'refused' : 'gone' });
+    Object.assign(
+      entry,
+      { before: null, savedAs: '' },
+      undone ? { outcome: 'changedSince' } : { bank: -1, outcome: now ? 'refused' : 'gone' },
+    );
   } else if (asLeft && !undone) {
     Object.assign(entry, { outcome: 'saved', from: entry.savedFrom });
   } else {
@@ -42,12 +52,19 @@ export async function writeInPlace(work, entry) {
     if (written === 'cancelled') return;
     if (written === 'saved') {
       Object.assign(entry, {
-        ends: read.tail ? { ...now, header: next.header } : endsOf(next.header, () => fileOf(entry), headerSize),
-        bank: next.bank, outcome: named.written, before: undone ? null : now.header, savedAs: undone ? '' : entry.to, savedFrom: entry.from,
+        ends: read.tail
+          ? { ...now, header: next.header }
+          : endsOf(next.header, () => fileOf(entry), headerSize),
+        bank: next.bank,
+        outcome: named.written,
+        before: undone ? null : now.header,
+        savedAs: undone ? '' : entry.to,
+        savedFrom: entry.from,
       });
     } else {
       entry.outcome = named.failed;
-      if (!undone) Object.assign(entry, { before: null, savedAs: '', copy: copyOf(entry, now, next.header) });
+      if (!undone)
+        Object.assign(entry, { before: null, savedAs: '', copy: copyOf(entry, now, next.header) });
       list.showControls();
     }
   }

@@ -14,7 +14,8 @@ export const entriesAtMost = 65535;
 export function pathInZip(path, taken) {
   const [, folder, name, ending] = path.match(/^(.*\/)?([^/]*?)(\.[^./]*)?$/);
   let found = path;
-  for (let n = 2; taken.has(found.toLowerCase()); n++) found = `${folder ?? ''}${name} (${n})${ending ?? ''}`;
+  for (let n = 2; taken.has(found.toLowerCase()); n++)
+    found = `${folder ?? ''}${name} (${n})${ending ?? ''}`;
   taken.add(found.toLowerCase());
   return found;
 }
@@ -23,7 +24,9 @@ export function pathInZip(path, taken) {
 // 1.zip", "NAME 2.zip", … where one cannot hold them all.
 export function zipNames(name, count) {
   const zips = Math.ceil(count / entriesAtMost);
-  return Array.from({ length: zips }, (_, i) => (zips > 1 ? `${name} ${i + 1}.zip` : `${name}.zip`));
+  return Array.from({ length: zips }, (_, i) =>
+    zips > 1 ? `${name} ${i + 1}.zip` : `${name}.zip`,
+  );
 }
 
 // The zip of copies, an iterable, or async iterable, of { path, time, blob },
@@ -31,7 +34,8 @@ export function zipNames(name, count) {
 // is in the zip.
 export function zipOf(copies) {
   const entries = async function* () {
-    for await (const { path, time, bytes } of copies) yield { name: path, lastModified: time, input: bytes };
+    for await (const { path, time, bytes } of copies)
+      yield { name: path, lastModified: time, input: bytes };
   };
   return downloadZip(entries()).blob();
 }

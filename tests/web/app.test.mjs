@@ -5,7 +5,15 @@
 // installing registers with the system.
 import { after, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import {
+  cpSync,
+  existsSync,
+  mkdtempSync,
+  readdirSync,
+  readFileSync,
+  rmSync,
+  writeFileSync,
+} from 'node:fs';
 import { homedir, tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium, inline, policies, serve, until } from './browsers.mjs';
@@ -14,12 +22,28 @@ const site = process.env.TAVRELON_SITE;
 const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-app-'));
 after(() => rmSync(scratch, { recursive: true, force: true }));
 const home = join(scratch, 'home');
-const launchers = (folder) => (existsSync(folder) ? readdirSync(folder).filter((name) => name.endsWith('.desktop')) : []);
-const pcg = (bank, model) => Buffer.concat([Buffer.from(`KORG${model}`.padEnd(51, ' ')), Buffer.from([bank]), Buffer.from(`${model} programs`)]);
+const launchers = (folder) =>
+  existsSync(folder) ? readdirSync(folder).filter((name) => name.endsWith('.desktop')) : [];
+const pcg = (bank, model) =>
+  Buffer.concat([
+    Buffer.from(`KORG${model}`.padEnd(51, ' ')),
+    Buffer.from([bank]),
+    Buffer.from(`${model} programs`),
+  ]);
 // In a page: its footer, its summary and its rows, or null while it loads.
-const seen = (page) => page.evaluate(() => document.readyState === 'complete' && [document.querySelector('footer').textContent,
-  document.getElementById('summary').textContent, ...[...document.querySelectorAll('#results li')]
-    .map((row) => [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join(''))]).catch(() => null);
+const seen = (page) =>
+  page
+    .evaluate(
+      () =>
+        document.readyState === 'complete' && [
+          document.querySelector('footer').textContent,
+          document.getElementById('summary').textContent,
+          ...[...document.querySelectorAll('#results li')].map((row) =>
+            [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join(''),
+          ),
+        ],
+    )
+    .catch(() => null);
 const errors = [];
 const visit = async (browser, url) => {
   const page = await browser.newPage();
@@ -30,13 +54,18 @@ const visit = async (browser, url) => {
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
 test('the served page: the script from disk, a policy adding only its icons, manifest and worker from its own origin; installable; installed as the handler of PCG files and of nothing else; files the system hands it shown as picked; offline once visited; a new version replaces the old one whole', async (t) => {
-  const [served, fromDisk] = [join(site, 'index.html'), process.env.TAVRELON_PAGE].map((file) => readFileSync(file, 'utf8'));
+  const [served, fromDisk] = [join(site, 'index.html'), process.env.TAVRELON_PAGE].map((file) =>
+    readFileSync(file, 'utf8'),
+  );
   assert.equal(inline(served, 'script'), inline(fromDisk, 'script'));
   assert.equal(...policies(served, " img-src 'self'; manifest-src 'self'; worker-src 'self';"));
   const realLaunchers = join(homedir(), '.local', 'share', 'applications');
   const before = launchers(realLaunchers);
-  const engine = await chromium({ pipe: true, userDataDir: join(scratch, 'profile'),
-    env: { ...process.env, HOME: home, XDG_DATA_HOME: join(home, 'share') } });
+  const engine = await chromium({
+    pipe: true,
+    userDataDir: join(scratch, 'profile'),
+    env: { ...process.env, HOME: home, XDG_DATA_HOME: join(home, 'share') },
+  });
   t.after(() => engine.close());
   let server = await serve(site);
   t.after(() => server.close());
@@ -54,23 +83,44 @@ test('the served page: the script from disk, a policy adding only its icons, man
     return;
   }
   const { fileHandlers } = await cdp.send('PWA.getOsAppState', { manifestId });
-  assert.deepEqual(fileHandlers.map(({ action, accepts }) => [action, accepts.map((a) => [a.mediaType, a.fileExtensions.toSorted()])]),
-    [[server.url, [['application/x-korg-pcg', ['.PCG', '.pcg']]]]]);
+  assert.deepEqual(
+    fileHandlers.map(({ action, accepts }) => [
+      action,
+      accepts.map((a) => [a.mediaType, a.fileExtensions.toSorted()]),
+    ]),
+    [[server.url, [['application/x-korg-pcg', ['.PCG', '.pcg']]]]],
+  );
   const [launcher, ...more] = launchers(join(home, 'share', 'applications'));
   assert.deepEqual(more, []);
-  const types = readFileSync(join(home, 'share', 'applications', launcher), 'utf8').match(/^MimeType=(.*)$/m)[1].split(';');
-  assert.ok(types.includes('application/x-korg-pcg') && !types.includes('application/octet-stream'), types.join(';'));
+  const types = readFileSync(join(home, 'share', 'applications', launcher), 'utf8')
+    .match(/^MimeType=(.*)$/m)[1]
+    .split(';');
+  assert.ok(
+    types.includes('application/x-korg-pcg') && !types.includes('application/octet-stream'),
+    types.join(';'),
+  );
   assert.deepEqual(launchers(realLaunchers), before);
 
   // "Open with Tavrelon" on two PCG files and a text file, as a file manager
   // hands them over: the text file never reaches the app.
-  const files = { 'Warm Pad.pcg': pcg(0, 'TRITON'), 'STRINGS.PCG': pcg(2, 'KRONOS'), 'notes.txt': Buffer.from('notes') };
+  const files = {
+    'Warm Pad.pcg': pcg(0, 'TRITON'),
+    'STRINGS.PCG': pcg(2, 'KRONOS'),
+    'notes.txt': Buffer.from('notes'),
+  };
   const paths = Object.keys(files).map((name) => join(scratch, name));
   paths.forEach((path, i) => writeFileSync(path, Object.values(files)[i]));
   await cdp.send('PWA.launchFilesInApp', { manifestId, files: paths });
   const version = (await seen(first))[0];
-  const opened = await until('the files in the app', async () => (await Promise.all((await engine.browser.pages(true)).map(seen))).find((v) => v?.length > 2));
-  assert.deepEqual(opened, [version, '2 PCG files.', 'Warm Pad.pcg: bank A', 'STRINGS.PCG: bank C']);
+  const opened = await until('the files in the app', async () =>
+    (await Promise.all((await engine.browser.pages(true)).map(seen))).find((v) => v?.length > 2),
+  );
+  assert.deepEqual(opened, [
+    version,
+    '2 PCG files.',
+    'Warm Pad.pcg: bank A',
+    'STRINGS.PCG: bank C',
+  ]);
 
   // The host gone: a visit is served by the worker, and changes a bank.
   await server.close();
@@ -80,9 +130,17 @@ test('the served page: the script from disk, a policy adding only its icons, man
   await until('the file', async () => (await seen(offline))?.length === 3);
   await offline.select('#bank', 'D');
   await offline.click('#change');
-  assert.deepEqual(await until('the change offline', async () => ((await seen(offline))?.[1].startsWith('Bank') ? seen(offline) : null)),
-    [version, 'Bank D: 1 copy to download.', 'STRINGS.PCG: bank C → D: a changed copy is ready; the file itself is unchanged until the copy replaces it' +
-      'Download STRINGS.PCG']);
+  assert.deepEqual(
+    await until('the change offline', async () =>
+      (await seen(offline))?.[1].startsWith('Bank') ? seen(offline) : null,
+    ),
+    [
+      version,
+      'Bank D: 1 copy to download.',
+      'STRINGS.PCG: bank C → D: a changed copy is ready; the file itself is unchanged until the copy replaces it' +
+        'Download STRINGS.PCG',
+    ],
+  );
 
   // A new version at the same address.  The next visit is the old one's,
   // whole, and brings the new one in; once no page of the old one is open,
@@ -90,22 +148,36 @@ test('the served page: the script from disk, a policy adding only its icons, man
   // not another site's on the same host.
   const next = join(scratch, 'next');
   cpSync(site, next, { recursive: true });
-  const edit = (name, from, to) => writeFileSync(join(next, name), readFileSync(join(next, name), 'utf8').replace(from, to));
+  const edit = (name, from, to) =>
+    writeFileSync(join(next, name), readFileSync(join(next, name), 'utf8').replace(from, to));
   edit('sw.js', /tavrelon-[^"]*/, 'tavrelon-next');
   edit('index.html', /data-version="[^"]*">Tavrelon [^,]*,/, 'data-version="next">Tavrelon next,');
   server = await serve(next, server.port);
-  for (const page of await engine.browser.pages(true)) if (page.url().startsWith(server.url)) await page.close();
+  for (const page of await engine.browser.pages(true))
+    if (page.url().startsWith(server.url)) await page.close();
   const nextVisit = await visit(engine.browser, server.url);
   assert.equal((await seen(nextVisit))[0], version);
-  await until('the new version waiting', () => nextVisit.evaluate(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null));
+  await until('the new version waiting', () =>
+    nextVisit.evaluate(
+      async () => (await navigator.serviceWorker.getRegistration()).waiting !== null,
+    ),
+  );
   // The browser's own view of the workers, from a page of no origin.
   const workers = await (await engine.browser.newPage()).createCDPSession();
   const versions = new Map();
-  workers.on('ServiceWorker.workerVersionUpdated', ({ versions: updated }) => updated.forEach((v) => versions.set(v.versionId, v.status)));
+  workers.on('ServiceWorker.workerVersionUpdated', ({ versions: updated }) =>
+    updated.forEach((v) => versions.set(v.versionId, v.status)),
+  );
   await workers.send('ServiceWorker.enable');
   await nextVisit.close();
-  await until('the new version active', () => [...versions.values()].includes('redundant') && [...versions.values()].includes('activated'));
+  await until(
+    'the new version active',
+    () =>
+      [...versions.values()].includes('redundant') && [...versions.values()].includes('activated'),
+  );
   const visitAfter = await visit(engine.browser, server.url);
-  assert.deepEqual([(await seen(visitAfter))[0], (await cacheNames(visitAfter)).sort()],
-    ['Tavrelon next, free software under the MIT license', ['another site', 'tavrelon-next']]);
+  assert.deepEqual(
+    [(await seen(visitAfter))[0], (await cacheNames(visitAfter)).sort()],
+    ['Tavrelon next, free software under the MIT license', ['another site', 'tavrelon-next']],
+  );
 });

@@ -15,7 +15,15 @@
 // puppeteer's browser, and chromium(launch) more launch options.
 import { spawn } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import {
+  existsSync,
+  mkdirSync,
+  mkdtempSync,
+  readFileSync,
+  rmSync,
+  statSync,
+  writeFileSync,
+} from 'node:fs';
 import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
@@ -36,21 +44,35 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // the tests download is empty).
 async function downloadedIn(folder, name) {
   const path = join(folder, name);
-  await until(`the download ${name}`, () => existsSync(path) && statSync(path).size > 0 &&
-    !['.part', '.crdownload', '.download'].some((end) => existsSync(path + end)));
+  await until(
+    `the download ${name}`,
+    () =>
+      existsSync(path) &&
+      statSync(path).size > 0 &&
+      !['.part', '.crdownload', '.download'].some((end) => existsSync(path + end)),
+  );
   return readFileSync(path);
 }
 
-const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync'];
+const chromiumArgs = [
+  '--no-sandbox',
+  '--disable-gpu',
+  '--no-first-run',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+];
 
 async function puppeteerEngine(name, launch) {
   const browser = await puppeteer.launch({ headless: true, ...launch });
   return {
-    name, browser,
+    name,
+    browser,
     async open(url, options = {}) {
       const downloads = mkdtempSync(join(tmpdir(), 'tavrelon-downloads-'));
-      const context = await browser.createBrowserContext({ downloadBehavior: { policy: 'allow', downloadPath: downloads } });
+      const context = await browser.createBrowserContext({
+        downloadBehavior: { policy: 'allow', downloadPath: downloads },
+      });
       const page = await context.newPage();
       const requests = [];
       const errors = [];
@@ -61,12 +83,17 @@ async function puppeteerEngine(name, launch) {
       if (options.beforeLoad) await page.evaluateOnNewDocument(...[options.beforeLoad].flat());
       await page.goto(url);
       return {
-        page, requests, errors,
+        page,
+        requests,
+        errors,
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
         pick: async (paths, input = '#files') => (await page.$(input)).uploadFile(...paths),
         click: (selector) => page.click(selector),
         select: (selector, value) => page.focus(selector).then(() => page.select(selector, value)),
-        press: async (selector, keys) => { await page.focus(selector); for (const key of keys) await page.keyboard.press(key); },
+        press: async (selector, keys) => {
+          await page.focus(selector);
+          for (const key of keys) await page.keyboard.press(key);
+        },
         downloaded: (file) => downloadedIn(downloads, file),
         screenshot: (path) => page.screenshot({ path, fullPage: true }),
         async close() {
@@ -85,32 +112,56 @@ export async function chromium(launch = {}) {
   const folder = mkdtempSync(join(tmpdir(), 'tavrelon-chromium-'));
   const unprivileged = join(folder, 'chromium');
   const caps = '-dac_override,-dac_read_search';
-  writeFileSync(unprivileged, `#!/bin/sh\nexec setpriv --inh-caps=${caps} --bounding-set=${caps} '${path}' "$@"\n`, { mode: 0o755 });
+  writeFileSync(
+    unprivileged,
+    `#!/bin/sh\nexec setpriv --inh-caps=${caps} --bounding-set=${caps} '${path}' "$@"\n`,
+    { mode: 0o755 },
+  );
   const engine = await puppeteerEngine('Chromium', {
-    browser: 'chrome', executablePath: process.getuid() === 0 ? unprivileged : path, args: chromiumArgs, ...launch,
+    browser: 'chrome',
+    executablePath: process.getuid() === 0 ? unprivileged : path,
+    args: chromiumArgs,
+    ...launch,
   });
-  return { ...engine, close: () => engine.close().finally(() => rmSync(folder, { recursive: true, force: true })) };
+  return {
+    ...engine,
+    close: () => engine.close().finally(() => rmSync(folder, { recursive: true, force: true })),
+  };
 }
-export const firefox = () => puppeteerEngine('Firefox', {
-  browser: 'firefox', executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
-});
+export const firefox = () =>
+  puppeteerEngine('Firefox', {
+    browser: 'firefox',
+    executablePath: process.env.TAVRELON_FIREFOX ?? '/usr/bin/firefox-esr',
+  });
 
 // A web server on the loopback, for what needs an origin: { url, port,
 // close }.  It serves a file at every path, or a folder, on a port of its own
 // or on an earlier one's (the same origin).
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
-  '.svg': 'image/svg+xml', '.png': 'image/png' };
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript',
+  '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+};
 export async function serve(root, port = 0) {
   const server = createHttpServer((request, response) => {
-    const path = statSync(root).isDirectory() ? join(root, new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html')) : root;
+    const path = statSync(root).isDirectory()
+      ? join(root, new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html'))
+      : root;
     if (!existsSync(path)) return response.writeHead(404).end();
     response.setHeader('content-type', types[extname(path)] ?? 'application/octet-stream');
     return response.end(readFileSync(path));
   }).listen(port, '127.0.0.1');
   await new Promise((resolve) => server.once('listening', resolve));
   return {
-    url: `http://127.0.0.1:${server.address().port}/`, port: server.address().port,
-    close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
+    url: `http://127.0.0.1:${server.address().port}/`,
+    port: server.address().port,
+    close: () =>
+      new Promise((resolve) => {
+        server.close(resolve);
+        server.closeAllConnections();
+      }),
   };
 }
 
@@ -135,25 +186,32 @@ export async function makeOriginFiles(files, alike = {}) {
   }
 }
 
-const freePort = () => new Promise((resolve) => {
-  const server = createServer().listen(0, '127.0.0.1', () => {
-    const { port } = server.address();
-    server.close(() => resolve(port));
+const freePort = () =>
+  new Promise((resolve) => {
+    const server = createServer().listen(0, '127.0.0.1', () => {
+      const { port } = server.address();
+      server.close(() => resolve(port));
+    });
   });
-});
 
 // A tag's inline text; a page's policy beside the one it should have.
 export const inline = (html, tag) => html.match(new RegExp(`<${tag}>([^]*?)</${tag}>`))[1];
 export function policies(html, extra = '') {
   const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
-  return [html.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)[1], `default-src 'none'; ` +
-    `script-src ${hash(inline(html, 'script'))} 'wasm-unsafe-eval'; style-src ${hash(inline(html, 'style'))};${extra} base-uri 'none'; form-action 'none'`];
+  return [
+    html.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)[1],
+    `default-src 'none'; ` +
+      `script-src ${hash(inline(html, 'script'))} 'wasm-unsafe-eval'; style-src ${hash(inline(html, 'style'))};${extra} base-uri 'none'; form-action 'none'`,
+  ];
 }
 
 // An X server on a display of its own choosing.
 function startXvfb() {
-  const xvfb = spawn('Xvfb', ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'],
-    { stdio: ['ignore', 'pipe', 'ignore'] });
+  const xvfb = spawn(
+    'Xvfb',
+    ['-displayfd', '1', '-nolisten', 'tcp', '-screen', '0', '1280x1024x24'],
+    { stdio: ['ignore', 'pipe', 'ignore'] },
+  );
   return new Promise((resolve, reject) => {
     xvfb.on('error', reject);
     xvfb.stdout.once('data', (data) => resolve({ xvfb, display: `:${String(data).trim()}` }));
@@ -171,18 +229,30 @@ export async function webkit() {
   const port = await freePort();
   const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
     stdio: 'ignore',
-    env: { ...process.env, DISPLAY: display, HOME: scratch, XDG_CONFIG_HOME: join(scratch, 'config') },
+    env: {
+      ...process.env,
+      DISPLAY: display,
+      HOME: scratch,
+      XDG_CONFIG_HOME: join(scratch, 'config'),
+    },
   });
   const base = `http://127.0.0.1:${port}`;
   const call = async (method, path, body) => {
     const response = await fetch(base + path, {
-      method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body),
+      method,
+      headers: { 'content-type': 'application/json' },
+      body: body && JSON.stringify(body),
     });
     const { value } = await response.json();
     if (!response.ok) throw new Error(`WebDriver ${method} ${path}: ${value.message}`);
     return value;
   };
-  await until('WebKitWebDriver', () => call('GET', '/status').then((s) => s.ready, () => false));
+  await until('WebKitWebDriver', () =>
+    call('GET', '/status').then(
+      (s) => s.ready,
+      () => false,
+    ),
+  );
   const capabilities = { alwaysMatch: { 'webkitgtk:browserOptions': { args: ['--automation'] } } };
   return {
     name: 'WebKitGTK',
@@ -191,29 +261,46 @@ export async function webkit() {
       mkdirSync(downloads);
       const { sessionId } = await call('POST', '/session', { capabilities });
       const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
-      const element = async (selector) => Object.values(
-        await session('POST', '/element', { using: 'css selector', value: selector }))[0];
-      const evaluate = (fn, ...args) => session('POST', '/execute/sync',
-        { script: `return (${fn}).apply(null, arguments);`, args });
+      const element = async (selector) =>
+        Object.values(
+          await session('POST', '/element', { using: 'css selector', value: selector }),
+        )[0];
+      const evaluate = (fn, ...args) =>
+        session('POST', '/execute/sync', {
+          script: `return (${fn}).apply(null, arguments);`,
+          args,
+        });
       await session('POST', '/url', { url });
       return {
         evaluate,
-        pick: async (paths) => session('POST', `/element/${await element('#files')}/value`, { text: paths.join('\n') }),
+        pick: async (paths) =>
+          session('POST', `/element/${await element('#files')}/value`, { text: paths.join('\n') }),
         // WebKitWebDriver cannot scroll to a row the page has not laid out yet.
         click: async (selector) => {
-          await evaluate((sel) => document.querySelector(sel).scrollIntoView({ block: 'center' }), selector);
+          await evaluate(
+            (sel) => document.querySelector(sel).scrollIntoView({ block: 'center' }),
+            selector,
+          );
           return session('POST', `/element/${await element(selector)}/click`, {});
         },
-        select: (selector, value) => evaluate((s, v) => {
-          const choice = document.querySelector(s);
-          choice.focus();
-          choice.value = v;
-          choice.dispatchEvent(new Event('change', { bubbles: true }));
-        }, selector, value),
-        press: async (selector, keys) => session('POST', `/element/${await element(selector)}/value`,
-          { text: keys.map((key) => ({ ArrowUp: '\uE013', ArrowDown: '\uE015' })[key]).join('') }),
+        select: (selector, value) =>
+          evaluate(
+            (s, v) => {
+              const choice = document.querySelector(s);
+              choice.focus();
+              choice.value = v;
+              choice.dispatchEvent(new Event('change', { bubbles: true }));
+            },
+            selector,
+            value,
+          ),
+        press: async (selector, keys) =>
+          session('POST', `/element/${await element(selector)}/value`, {
+            text: keys.map((key) => ({ ArrowUp: '\uE013', ArrowDown: '\uE015' })[key]).join(''),
+          }),
         downloaded: (file) => downloadedIn(downloads, file),
-        screenshot: async (path) => writeFileSync(path, Buffer.from(await session('GET', '/screenshot'), 'base64')),
+        screenshot: async (path) =>
+          writeFileSync(path, Buffer.from(await session('GET', '/screenshot'), 'base64')),
         close: () => call('DELETE', `/session/${sessionId}`),
       };
     },

@@ -4,7 +4,16 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
-import { chmodSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, utimesSync, writeFileSync } from 'node:fs';
+import {
+  chmodSync,
+  mkdirSync,
+  mkdtempSync,
+  readFileSync,
+  rmSync,
+  statSync,
+  utimesSync,
+  writeFileSync,
+} from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -17,10 +26,14 @@ const pageUrl = pathToFileURL(pageFile).href;
 const version = pageFile.match(/Tavrelon-([^/]*)\.html$/)[1];
 const shots = process.env.TAVRELON_SCREENSHOTS;
 const notPcg = 'ERROR: File is not a valid KORG PCG file';
-const copyReady = 'a changed copy is ready; the file itself is unchanged until the copy replaces it';
-const unreadable = 'Cannot be read any more: it was moved, deleted or changed after you picked it. Pick it again.';
-const leftOut = 'Left out of the zip: it was moved, deleted or changed after you picked it, or it cannot be read. Pick it again.';
-const nothingRead = 'Nothing could be read: the system or the browser did not let this page open what you picked. Pick the folders inside it, or the PCG files themselves.';
+const copyReady =
+  'a changed copy is ready; the file itself is unchanged until the copy replaces it';
+const unreadable =
+  'Cannot be read any more: it was moved, deleted or changed after you picked it. Pick it again.';
+const leftOut =
+  'Left out of the zip: it was moved, deleted or changed after you picked it, or it cannot be read. Pick it again.';
+const nothingRead =
+  'Nothing could be read: the system or the browser did not let this page open what you picked. Pick the folders inside it, or the PCG files themselves.';
 const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-web-'));
 after(() => rmSync(scratch, { recursive: true, force: true }));
 if (shots) mkdirSync(shots, { recursive: true });
@@ -29,16 +42,20 @@ if (shots) mkdirSync(shots, { recursive: true });
 // bank byte, then data.  Files of other names differ beyond byte 51 and in
 // length, as files of other synthesizers and sets do.
 const models = ['TRITON', 'M3', 'KRONOS', 'Nautilus'];
-const pcgBytes = (bank, name) => Buffer.concat([
-  Buffer.from(`KORG\r\n\0\x1a${models[name.length % models.length]}`.padEnd(51, ' '), 'latin1'), Buffer.from([bank]),
-  Buffer.from(`${name}: programs\r\n\0`.repeat(1 + (name.length % 3)))]);
+const pcgBytes = (bank, name) =>
+  Buffer.concat([
+    Buffer.from(`KORG\r\n\0\x1a${models[name.length % models.length]}`.padEnd(51, ' '), 'latin1'),
+    Buffer.from([bank]),
+    Buffer.from(`${name}: programs\r\n\0`.repeat(1 + (name.length % 3))),
+  ]);
 const withBank = (bytes, bank) => Buffer.from(bytes).fill(bank, 51, 52);
 // Files in a folder of their own: [path, ...] for { relative path: bytes }.
-const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) => Object.entries(files).map(([name, bytes]) => {
-  mkdirSync(join(folder, name, '..'), { recursive: true });
-  writeFileSync(join(folder, name), bytes);
-  return join(folder, name);
-});
+const makeFiles = (files, folder = mkdtempSync(join(scratch, 'files-'))) =>
+  Object.entries(files).map(([name, bytes]) => {
+    mkdirSync(join(folder, name, '..'), { recursive: true });
+    writeFileSync(join(folder, name), bytes);
+    return join(folder, name);
+  });
 
 // What the page shows, a row's choice of bank apart; links end with "Undo"
 // and "Download all copies" where offered.
@@ -46,17 +63,23 @@ function view() {
   const [undo, all] = [document.getElementById('undo'), document.getElementById('save-all')];
   return {
     summary: document.getElementById('summary').textContent,
-    rows: [...document.querySelectorAll('#results li')].map((row) => [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join('')),
-    links: [...[...document.querySelectorAll('#results a')].map((link) => link.textContent), ...(undo.hidden ? [] : [undo.textContent]),
-      ...(all.hidden ? [] : [`${all.textContent}${all.disabled ? ' (greyed out)' : ''}`])],
+    rows: [...document.querySelectorAll('#results li')].map((row) =>
+      [...row.children].map((e) => (e.localName === 'select' ? '' : e.textContent)).join(''),
+    ),
+    links: [
+      ...[...document.querySelectorAll('#results a')].map((link) => link.textContent),
+      ...(undo.hidden ? [] : [undo.textContent]),
+      ...(all.hidden ? [] : [`${all.textContent}${all.disabled ? ' (greyed out)' : ''}`]),
+    ],
   };
 }
 // The summary of a change once done: work under way ends in an ellipsis.
 const changed = (v) => v.summary.startsWith('Bank') && v.summary.endsWith('.');
-const shown = (session, what, check) => until(what, async () => {
-  const now = await session.evaluate(view);
-  return check(now) && now;
-});
+const shown = (session, what, check) =>
+  until(what, async () => {
+    const now = await session.evaluate(view);
+    return check(now) && now;
+  });
 
 // Run in the page: counts the reads of the bytes past a file's header once
 // done, as tailsRead(session, n) waits for n of them: a file saved again
@@ -65,31 +88,56 @@ function countTails() {
   if (window.tailsRead !== undefined) return void (window.tailsRead = 0);
   window.tailsRead = 0;
   const { slice, arrayBuffer } = Blob.prototype;
-  Blob.prototype.slice = function (start, ...rest) { return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 }); };
+  Blob.prototype.slice = function (start, ...rest) {
+    return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 });
+  };
   Blob.prototype.arrayBuffer = function () {
     const read = arrayBuffer.call(this);
-    if (this.tail) read.then(() => { window.tailsRead++; });
+    if (this.tail)
+      read.then(() => {
+        window.tailsRead++;
+      });
     return read;
   };
 }
-const tailsRead = (session, n) => until('every file read to its end', () => session.evaluate((all) => window.tailsRead === all, n));
+const tailsRead = (session, n) =>
+  until('every file read to its end', () => session.evaluate((all) => window.tailsRead === all, n));
 
 // Run in the page: files and folders dropped by their entries, as Firefox
 // and Safari hand them over, of tree { name: bytes or tree }.  A folder
 // given an error's name cannot be listed; a "Slow" one lists only at
 // window.letGo().
 function dropEntries(tree) {
-  const entry = (name, content) => (Array.isArray(content)
-    ? { name, isDirectory: false, file: (resolve) => resolve(file(name, content)) }
-    : { name, isDirectory: true, createReader: (listed = false) => ({
-      readEntries: async (resolve, reject) => {
-        if (typeof content === 'string') return reject(new DOMException('not allowed', content));
-        if (name.startsWith('Slow')) await new Promise((go) => { window.letGo = go; });
-        resolve(listed ? [] : Object.entries(content).map(([child, inside]) => entry(child, inside)));
-        listed = true;
-      } }) });
-  const file = (name, content) => Array.isArray(content) && new File([new Uint8Array(content)], name);
-  const items = Object.entries(tree).map(([name, content]) => ({ kind: 'file', getAsFile: () => file(name, content), webkitGetAsEntry: () => entry(name, content) }));
+  const entry = (name, content) =>
+    Array.isArray(content)
+      ? { name, isDirectory: false, file: (resolve) => resolve(file(name, content)) }
+      : {
+          name,
+          isDirectory: true,
+          createReader: (listed = false) => ({
+            readEntries: async (resolve, reject) => {
+              if (typeof content === 'string')
+                return reject(new DOMException('not allowed', content));
+              if (name.startsWith('Slow'))
+                await new Promise((go) => {
+                  window.letGo = go;
+                });
+              resolve(
+                listed
+                  ? []
+                  : Object.entries(content).map(([child, inside]) => entry(child, inside)),
+              );
+              listed = true;
+            },
+          }),
+        };
+  const file = (name, content) =>
+    Array.isArray(content) && new File([new Uint8Array(content)], name);
+  const items = Object.entries(tree).map(([name, content]) => ({
+    kind: 'file',
+    getAsFile: () => file(name, content),
+    webkitGetAsEntry: () => entry(name, content),
+  }));
   const dataTransfer = { items };
   window.dropped = performance.now();
   document.dispatchEvent(Object.assign(new Event('drop', { cancelable: true }), { dataTransfer }));
@@ -101,32 +149,73 @@ function dropEntries(tree) {
 // H and strings.pcg in bank A, each given a bank of its own, and of
 // notes.pcg, which is no PCG file.
 const speaking = {
-  Chromium: { languages: ['de-AT', 'en'], lang: 'de', words: ['Bank ändern', 'Bank für organ.pcg'], picked: '2 PCG-Dateien, 1 abgelehnt.',
-    banks: ['Bank H', 'Bank A'], refused: 'FEHLER: Die Datei ist keine gültige KORG-PCG-Datei', summary: 'Banken B und C: 2 Kopien zum Herunterladen, 1 abgelehnt.',
-    copy: ': eine geänderte Kopie ist bereit; die Datei selbst bleibt unverändert, bis die Kopie sie ersetzt', link: (name) => `${name} herunterladen`, all: 'Alle Kopien herunterladen' },
-  Firefox: { languages: ['zh-CN', 'ja'], lang: 'ja', words: ['バンクを変更', 'organ.pcg のバンク'], picked: 'PCG ファイル 2 件、拒否 1 件。',
-    banks: ['バンク H', 'バンク A'], refused: 'エラー：有効な KORG PCG ファイルではありません', summary: 'バンク B、C：ダウンロードするコピー 2 件、拒否 1 件。',
-    copy: '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません', link: (name) => `${name} をダウンロード`, all: 'すべてのコピーをダウンロード' },
-  WebKitGTK: { choose: 'fr', lang: 'fr', words: ['Changer de banque', 'Banque de organ.pcg'], picked: '2 fichiers PCG, 1 refusé.',
-    banks: ['banque H', 'banque A'], refused: 'ERREUR\u00a0: le fichier n’est pas un fichier PCG KORG valide', summary: 'Banques B et C\u00a0: 2 copies à télécharger, 1 refusé.',
-    copy: '\u00a0: une copie modifiée est prête\u00a0; le fichier lui-même reste inchangé jusqu’à ce que la copie le remplace', link: (name) => `Télécharger ${name}`,
-    all: 'Télécharger toutes les copies' },
+  Chromium: {
+    languages: ['de-AT', 'en'],
+    lang: 'de',
+    words: ['Bank ändern', 'Bank für organ.pcg'],
+    picked: '2 PCG-Dateien, 1 abgelehnt.',
+    banks: ['Bank H', 'Bank A'],
+    refused: 'FEHLER: Die Datei ist keine gültige KORG-PCG-Datei',
+    summary: 'Banken B und C: 2 Kopien zum Herunterladen, 1 abgelehnt.',
+    copy: ': eine geänderte Kopie ist bereit; die Datei selbst bleibt unverändert, bis die Kopie sie ersetzt',
+    link: (name) => `${name} herunterladen`,
+    all: 'Alle Kopien herunterladen',
+  },
+  Firefox: {
+    languages: ['zh-CN', 'ja'],
+    lang: 'ja',
+    words: ['バンクを変更', 'organ.pcg のバンク'],
+    picked: 'PCG ファイル 2 件、拒否 1 件。',
+    banks: ['バンク H', 'バンク A'],
+    refused: 'エラー：有効な KORG PCG ファイルではありません',
+    summary: 'バンク B、C：ダウンロードするコピー 2 件、拒否 1 件。',
+    copy: '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません',
+    link: (name) => `${name} をダウンロード`,
+    all: 'すべてのコピーをダウンロード',
+  },
+  WebKitGTK: {
+    choose: 'fr',
+    lang: 'fr',
+    words: ['Changer de banque', 'Banque de organ.pcg'],
+    picked: '2 fichiers PCG, 1 refusé.',
+    banks: ['banque H', 'banque A'],
+    refused: 'ERREUR\u00a0: le fichier n’est pas un fichier PCG KORG valide',
+    summary: 'Banques B et C\u00a0: 2 copies à télécharger, 1 refusé.',
+    copy: '\u00a0: une copie modifiée est prête\u00a0; le fichier lui-même reste inchangé jusqu’à ce que la copie le remplace',
+    link: (name) => `Télécharger ${name}`,
+    all: 'Télécharger toutes les copies',
+  },
 };
 // Run before the page's script: the browser's languages are tags.
-const preferring = (tags) => Object.defineProperty(Navigator.prototype, 'languages', { get: () => tags });
+const preferring = (tags) =>
+  Object.defineProperty(Navigator.prototype, 'languages', { get: () => tags });
 
-for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', firefox], ['WebKitGTK', webkit]]) {
+for (const [engineName, startEngine] of [
+  ['Chromium', chromium],
+  ['Firefox', firefox],
+  ['WebKitGTK', webkit],
+]) {
   describe(engineName, () => {
     let engine;
-    before(async () => { engine = await startEngine(); });
+    before(async () => {
+      engine = await startEngine();
+    });
     after(() => engine?.close());
 
-    test('from disk, with no request: names as they are, refusals in the program\'s words with no link, a copy of its own file that differs in byte 51 alone, none of a file cut short or saved again since the pick; a link that keeps the page where it is; a short list laid out whole; a drag that leaves no outline; a folder\'s PCG files by their paths, the folders that cannot be read passed over', async () => {
+    test("from disk, with no request: names as they are, refusals in the program's words with no link, a copy of its own file that differs in byte 51 alone, none of a file cut short or saved again since the pick; a link that keeps the page where it is; a short list laid out whole; a drag that leaves no outline; a folder's PCG files by their paths, the folders that cannot be read passed over", async () => {
       const names = ['Dvořák ギター.pcg', '<img src=x onerror=alert(1)>.pcg', '\u202Esdap.pcg'];
       const later = ['grown.pcg', 'swapped.pcg', 'resaved.pcg'];
-      const bytes = Object.fromEntries([...names, 'korx.pcg', 'short.pcg', 'empty.pcg', 'gone.pcg', 'cut.pcg', ...later].map((name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)]));
-      Object.assign(bytes, { 'korx.pcg': Buffer.from(bytes['korx.pcg']).fill('x', 3, 4), 'short.pcg': bytes['short.pcg'].subarray(0, 51), 'empty.pcg': Buffer.alloc(0),
-        'grown.pcg': Buffer.concat([bytes['grown.pcg'], Buffer.from('data '.repeat(20))]) });
+      const bytes = Object.fromEntries(
+        [...names, 'korx.pcg', 'short.pcg', 'empty.pcg', 'gone.pcg', 'cut.pcg', ...later].map(
+          (name) => [name, pcgBytes(name === 'gone.pcg' ? 1 : 7, name)],
+        ),
+      );
+      Object.assign(bytes, {
+        'korx.pcg': Buffer.from(bytes['korx.pcg']).fill('x', 3, 4),
+        'short.pcg': bytes['short.pcg'].subarray(0, 51),
+        'empty.pcg': Buffer.alloc(0),
+        'grown.pcg': Buffer.concat([bytes['grown.pcg'], Buffer.from('data '.repeat(20))]),
+      });
       const files = makeFiles(bytes);
       // Dated to the second an hour ago, as the time stamps of a save are
       // restored below: a copy in a zip is dated by the change.
@@ -137,29 +226,51 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       await s.pick(files);
       const refused = [`korx.pcg: ${notPcg}`, `short.pcg: ${notPcg}`, `empty.pcg: ${notPcg}`];
       assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
-        summary: '8 PCG files, 3 refused.', links: [],
-        rows: [...names.map((name) => `${name}: bank H`), ...refused, 'gone.pcg: bank B', 'cut.pcg: bank H', ...later.map((name) => `${name}: bank H`)],
+        summary: '8 PCG files, 3 refused.',
+        links: [],
+        rows: [
+          ...names.map((name) => `${name}: bank H`),
+          ...refused,
+          'gone.pcg: bank B',
+          'cut.pcg: bank H',
+          ...later.map((name) => `${name}: bank H`),
+        ],
       });
       // No markup from a name, a right-to-left override kept to its name, no
       // row of a short list left out of a picture or a print, and no outline
       // once a drag has passed over the page and left.
-      assert.deepEqual(await s.evaluate(() => [document.querySelectorAll('img').length,
-        ...[...document.querySelectorAll('#results li')].map((row) => getComputedStyle(row).contentVisibility !== 'auto' && row.querySelector('.status')
-          .getBoundingClientRect().left >= row.querySelector('.name').getBoundingClientRect().right - 1),
-        ...['dragover', 'dragleave'].map((type) => {
-          document.body.dispatchEvent(new DragEvent(type, { bubbles: true, cancelable: true }));
-          return getComputedStyle(document.querySelector('main')).outlineStyle;
-        })]), [0, ...files.map(() => true), 'dashed', 'none']);
+      assert.deepEqual(
+        await s.evaluate(() => [
+          document.querySelectorAll('img').length,
+          ...[...document.querySelectorAll('#results li')].map(
+            (row) =>
+              getComputedStyle(row).contentVisibility !== 'auto' &&
+              row.querySelector('.status').getBoundingClientRect().left >=
+                row.querySelector('.name').getBoundingClientRect().right - 1,
+          ),
+          ...['dragover', 'dragleave'].map((type) => {
+            document.body.dispatchEvent(new DragEvent(type, { bubbles: true, cancelable: true }));
+            return getComputedStyle(document.querySelector('main')).outlineStyle;
+          }),
+        ]),
+        [0, ...files.map(() => true), 'dashed', 'none'],
+      );
       await tailsRead(s, files.length);
       rmSync(files[6]);
       writeFileSync(files[7], bytes['cut.pcg'].subarray(0, 60));
       await s.select('#bank', 'Z');
       await s.click('#change');
       const copy = (name) => `${name}: bank H → Z: ${copyReady}Download ${name}`;
-      const rows = [...names.map(copy), ...refused, `gone.pcg: ${unreadable}`, `cut.pcg: ${unreadable}`];
+      const rows = [
+        ...names.map(copy),
+        ...refused,
+        `gone.pcg: ${unreadable}`,
+        `cut.pcg: ${unreadable}`,
+      ];
       assert.deepEqual(await shown(s, 'the change', changed), {
         summary: 'Bank Z: 6 copies to download, 3 refused, 2 can no longer be read.',
-        rows: [...rows, ...later.map(copy)], links: [...[...names, ...later].map((name) => `Download ${name}`), 'Download all copies'],
+        rows: [...rows, ...later.map(copy)],
+        links: [...[...names, ...later].map((name) => `Download ${name}`), 'Download all copies'],
       });
       if (shots) await s.screenshot(join(shots, `${engineName}.png`));
       await s.click('#results a');
@@ -169,38 +280,86 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       // synthesizer's header over the same data, and the last byte alone
       // changed.  The last is told at its link, the others as the zip of
       // every copy leaves them out.
-      writeFileSync(files[8], Buffer.concat([bytes[later[0]].subarray(0, 60), Buffer.from(' and more'), bytes[later[0]].subarray(60)]));
+      writeFileSync(
+        files[8],
+        Buffer.concat([
+          bytes[later[0]].subarray(0, 60),
+          Buffer.from(' and more'),
+          bytes[later[0]].subarray(60),
+        ]),
+      );
       utimesSync(files[8], picked + 65, picked + 65);
-      writeFileSync(files[9], Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]));
+      writeFileSync(
+        files[9],
+        Buffer.concat([pcgBytes(3, 'PADS.PCG').subarray(0, 52), bytes[later[1]].subarray(52)]),
+      );
       writeFileSync(files[10], Buffer.from(bytes[later[2]]).fill('!', bytes[later[2]].length - 1));
       for (const file of files.slice(9)) utimesSync(file, picked, picked);
       await s.click('#results li:nth-child(11) a');
       await shown(s, later[2], (v) => v.rows[10] === `${later[2]}: ${unreadable}`);
       // A link leaves the page where the user scrolled to.
-      assert.deepEqual(await s.evaluate(() => [location.href.includes('#'), scrollY > 0]), [false, true]);
+      assert.deepEqual(await s.evaluate(() => [location.href.includes('#'), scrollY > 0]), [
+        false,
+        true,
+      ]);
       await s.click('#save-all');
       assert.deepEqual(await shown(s, 'the zip', (v) => v.summary.includes('zip')), {
-        summary: 'Bank Z: 3 copies in “PCG copies.zip”, 2 left out of the zip, 3 refused, 3 can no longer be read.',
-        rows: [...rows, ...later.slice(0, 2).map((name) => `${name}: ${leftOut}`), `${later[2]}: ${unreadable}`],
+        summary:
+          'Bank Z: 3 copies in “PCG copies.zip”, 2 left out of the zip, 3 refused, 3 can no longer be read.',
+        rows: [
+          ...rows,
+          ...later.slice(0, 2).map((name) => `${name}: ${leftOut}`),
+          `${later[2]}: ${unreadable}`,
+        ],
         links: [...names.map((name) => `Download ${name}`), 'Download all copies'],
       });
-      assert.deepEqual(unzipped(scratch, await s.downloaded('PCG copies.zip')), Object.fromEntries(names.map((name) => [name, withBank(bytes[name], 25)])));
+      assert.deepEqual(
+        unzipped(scratch, await s.downloaded('PCG copies.zip')),
+        Object.fromEntries(names.map((name) => [name, withBank(bytes[name], 25)])),
+      );
       // A folder through the folder input, its files with their paths, made
       // in the page: no driver but Chromium's hands a folder to it.  Two sets
       // share a file's name, the keys' organ is there in either case, and
       // samples lie beside them.
-      const sets = ['Guitar set/GUITAR.PCG', 'Keys/ÉPIANO.PCG', 'Keys/organ.pcg', 'Keys/ORGAN.PCG', 'Set A/SET.PCG', 'Set B/SET.PCG'];
-      const tree = { ...Object.fromEntries(sets.map((path) => [`My set/${path}`, pcgBytes(7, path)])),
-        'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60), 'My set/Keys/KEYS.pcg': Buffer.from('KORx'), 'My set/readme.txt': Buffer.from('notes') };
-      await s.evaluate((files) => {
-        const input = document.getElementById('folder');
-        Object.defineProperty(input, 'files', { configurable: true, value: Object.entries(files).map(([path, bytes]) => Object.defineProperty(
-          new File([new Uint8Array(bytes)], path.split('/').at(-1)), 'webkitRelativePath', { value: path })) });
-        input.dispatchEvent(new Event('change'));
-      }, Object.fromEntries(Object.entries(tree).map(([path, bytes]) => [path, [...bytes]])));
+      const sets = [
+        'Guitar set/GUITAR.PCG',
+        'Keys/ÉPIANO.PCG',
+        'Keys/organ.pcg',
+        'Keys/ORGAN.PCG',
+        'Set A/SET.PCG',
+        'Set B/SET.PCG',
+      ];
+      const tree = {
+        ...Object.fromEntries(sets.map((path) => [`My set/${path}`, pcgBytes(7, path)])),
+        'My set/Guitar set/samples/1.wav': bytes[names[0]].subarray(0, 60),
+        'My set/Keys/KEYS.pcg': Buffer.from('KORx'),
+        'My set/readme.txt': Buffer.from('notes'),
+      };
+      await s.evaluate(
+        (files) => {
+          const input = document.getElementById('folder');
+          Object.defineProperty(input, 'files', {
+            configurable: true,
+            value: Object.entries(files).map(([path, bytes]) =>
+              Object.defineProperty(
+                new File([new Uint8Array(bytes)], path.split('/').at(-1)),
+                'webkitRelativePath',
+                { value: path },
+              ),
+            ),
+          });
+          input.dispatchEvent(new Event('change'));
+        },
+        Object.fromEntries(Object.entries(tree).map(([path, bytes]) => [path, [...bytes]])),
+      );
       assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 7), {
-        summary: '6 PCG files, 1 refused, 2 other files.', links: [],
-        rows: [...sets.slice(0, 2).map((path) => `${path}: bank H`), `Keys/KEYS.pcg: ${notPcg}`, ...sets.slice(2).map((path) => `${path}: bank H`)],
+        summary: '6 PCG files, 1 refused, 2 other files.',
+        links: [],
+        rows: [
+          ...sets.slice(0, 2).map((path) => `${path}: bank H`),
+          `Keys/KEYS.pcg: ${notPcg}`,
+          ...sets.slice(2).map((path) => `${path}: bank H`),
+        ],
       });
       // The sets to A, B and C: every row to C, then two by keyboard; one
       // zip of the copies at their paths, the second organ at one of its own.
@@ -211,68 +370,161 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
       await shown(s, 'the folder changed', changed);
       await s.click('#save-all');
       const zipped = await shown(s, 'the folder zipped', (now) => now.summary.includes('zip'));
-      assert.deepEqual([zipped.summary, zipped.rows[4]], ['Banks A, B and C: 6 copies in “My set.zip”, 1 refused.',
-        `Keys/ORGAN.PCG: bank H → C: ${copyReady}; in the zip as Keys/ORGAN (2).PCGDownload ORGAN.PCG`]);
-      assert.deepEqual(unzipped(scratch, await s.downloaded('My set.zip')), Object.fromEntries(sets.map((path, i) => [
-        path.replace('ORGAN', 'ORGAN (2)'), withBank(tree[`My set/${path}`], [0, 2, 2, 2, 1, 2][i])])));
+      assert.deepEqual(
+        [zipped.summary, zipped.rows[4]],
+        [
+          'Banks A, B and C: 6 copies in “My set.zip”, 1 refused.',
+          `Keys/ORGAN.PCG: bank H → C: ${copyReady}; in the zip as Keys/ORGAN (2).PCGDownload ORGAN.PCG`,
+        ],
+      );
+      assert.deepEqual(
+        unzipped(scratch, await s.downloaded('My set.zip')),
+        Object.fromEntries(
+          sets.map((path, i) => [
+            path.replace('ORGAN', 'ORGAN (2)'),
+            withBank(tree[`My set/${path}`], [0, 2, 2, 2, 1, 2][i]),
+          ]),
+        ),
+      );
       if (shots) await s.screenshot(join(shots, `${engineName}-zip.png`));
       // A USB stick whose system folders cannot be listed, and a slow one
       // counted up after a second; then one that cannot be listed at all.
-      await s.evaluate(dropEntries, { USB: { 'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] }, 'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
-        'notes.txt': [] }, 'System Volume Information': 'NotAllowedError', Locked: 'NotReadableError', Gone: 'NotFoundError' } });
-      await until('a second of looking', () => s.evaluate(() => performance.now() - window.dropped > 1000));
+      await s.evaluate(dropEntries, {
+        USB: {
+          'Guitar set': { 'GUITAR.PCG': [...pcgBytes(0, 'GUITAR.PCG')] },
+          'Slow drive': { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')], 'notes.txt': [] },
+          'System Volume Information': 'NotAllowedError',
+          Locked: 'NotReadableError',
+          Gone: 'NotFoundError',
+        },
+      });
+      await until('a second of looking', () =>
+        s.evaluate(() => performance.now() - window.dropped > 1000),
+      );
       await s.evaluate(() => window.letGo());
-      assert.equal((await shown(s, 'the count so far', (v) => v.summary.includes('so far'))).summary, 'Looking through the folder: 2 files so far…');
+      assert.equal(
+        (await shown(s, 'the count so far', (v) => v.summary.includes('so far'))).summary,
+        'Looking through the folder: 2 files so far…',
+      );
       await s.evaluate(() => window.letGo());
       assert.deepEqual(await shown(s, 'the stick', (v) => v.rows.length === 2), {
-        summary: '2 PCG files, 1 other file, 3 folders could not be read.', rows: ['Guitar set/GUITAR.PCG: bank A', 'Slow drive/PADS.PCG: bank B'], links: [],
+        summary: '2 PCG files, 1 other file, 3 folders could not be read.',
+        rows: ['Guitar set/GUITAR.PCG: bank A', 'Slow drive/PADS.PCG: bank B'],
+        links: [],
       });
-      await s.evaluate(dropEntries, { 'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')], USB: 'NotReadableError' });
-      assert.deepEqual(await shown(s, 'a file beside a folder not read', (v) => v.rows.length === 1),
-        { summary: '1 PCG file, 1 folder could not be read.', rows: ['PADS.PCG: bank B'], links: [] });
+      await s.evaluate(dropEntries, {
+        'PADS.PCG': [...pcgBytes(1, 'PADS.PCG')],
+        USB: 'NotReadableError',
+      });
+      assert.deepEqual(
+        await shown(s, 'a file beside a folder not read', (v) => v.rows.length === 1),
+        {
+          summary: '1 PCG file, 1 folder could not be read.',
+          rows: ['PADS.PCG: bank B'],
+          links: [],
+        },
+      );
       await s.evaluate(dropEntries, { USB: 'NotReadableError' });
-      assert.deepEqual(await shown(s, 'nothing read', (v) => !v.rows.length && v.summary), { summary: nothingRead, rows: [], links: [] });
+      assert.deepEqual(await shown(s, 'nothing read', (v) => !v.rows.length && v.summary), {
+        summary: nothingRead,
+        rows: [],
+        links: [],
+      });
       // 260 files: a choice on every row, and each read to its end soon
       // after the pick, so that one saved again since, its size, time stamp
       // and header kept, is told at the change.
-      const many = makeFiles(Object.fromEntries(Array.from({ length: 260 }, (_, i) => [`set ${i + 1}.pcg`, pcgBytes(7, 'set.pcg')])));
+      const many = makeFiles(
+        Object.fromEntries(
+          Array.from({ length: 260 }, (_, i) => [`set ${i + 1}.pcg`, pcgBytes(7, 'set.pcg')]),
+        ),
+      );
       for (const file of many) utimesSync(file, picked, picked);
       await s.evaluate(countTails);
       await s.pick(many);
-      await until('every row\'s choice', () => s.evaluate(() => document.querySelectorAll('#results li select').length === 260));
+      await until("every row's choice", () =>
+        s.evaluate(() => document.querySelectorAll('#results li select').length === 260),
+      );
       await tailsRead(s, 260);
-      writeFileSync(many[258], Buffer.from(readFileSync(many[258])).fill('!', statSync(many[258]).size - 1));
+      writeFileSync(
+        many[258],
+        Buffer.from(readFileSync(many[258])).fill('!', statSync(many[258]).size - 1),
+      );
       utimesSync(many[258], picked, picked);
       await s.press('#results li:nth-child(260) select', ['ArrowUp']);
       await s.click('#change');
-      const v = await shown(s, 'the 260 changed', (now) => changed(now) && now.summary.includes('read'));
-      assert.deepEqual([v.summary, v.rows[258], v.rows[259].split(':')[1]], ['Banks B and C: 259 copies to download, 1 can no longer be read.', `set 259.pcg: ${unreadable}`, ' bank H → B']);
-      const asked = [...(s.requests ?? []), ...await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))];
-      assert.deepEqual(asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')), []);
+      const v = await shown(
+        s,
+        'the 260 changed',
+        (now) => changed(now) && now.summary.includes('read'),
+      );
+      assert.deepEqual(
+        [v.summary, v.rows[258], v.rows[259].split(':')[1]],
+        [
+          'Banks B and C: 259 copies to download, 1 can no longer be read.',
+          `set 259.pcg: ${unreadable}`,
+          ' bank H → B',
+        ],
+      );
+      const asked = [
+        ...(s.requests ?? []),
+        ...(await s.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name))),
+      ];
+      assert.deepEqual(
+        asked.filter((url) => url !== pageUrl && !url.startsWith('blob:')),
+        [],
+      );
       await s.close();
     });
 
     test(`in ${speaking[engineName].lang}: a pick, a change to two banks and a refusal, word for word`, async () => {
       const said = speaking[engineName];
-      const files = makeFiles({ 'organ.pcg': pcgBytes(7, 'organ.pcg'), 'strings.pcg': pcgBytes(0, 'strings.pcg'), 'notes.pcg': Buffer.from('KORG') });
-      const s = await engine.open(pageUrl, said.languages && { beforeLoad: [preferring, said.languages] });
+      const files = makeFiles({
+        'organ.pcg': pcgBytes(7, 'organ.pcg'),
+        'strings.pcg': pcgBytes(0, 'strings.pcg'),
+        'notes.pcg': Buffer.from('KORG'),
+      });
+      const s = await engine.open(
+        pageUrl,
+        said.languages && { beforeLoad: [preferring, said.languages] },
+      );
       if (said.choose) await s.select('#language', said.choose);
       await s.pick(files);
       assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), {
-        summary: said.picked, rows: [`organ.pcg: ${said.banks[0]}`, `strings.pcg: ${said.banks[1]}`, `notes.pcg: ${said.refused}`], links: [],
+        summary: said.picked,
+        rows: [
+          `organ.pcg: ${said.banks[0]}`,
+          `strings.pcg: ${said.banks[1]}`,
+          `notes.pcg: ${said.refused}`,
+        ],
+        links: [],
       });
       await s.select('#bank', 'B');
       await s.select('#results li:nth-child(2) select', 'C');
       await s.click('#change');
-      const copies = [['organ.pcg', 0, 'B'], ['strings.pcg', 1, 'C']];
+      const copies = [
+        ['organ.pcg', 0, 'B'],
+        ['strings.pcg', 1, 'C'],
+      ];
       assert.deepEqual(await shown(s, 'the change', (v) => v.summary === said.summary), {
-        summary: said.summary, rows: [...copies.map(([name, i, to]) => `${name}: ${said.banks[i]} → ${to}${said.copy}${said.link(name)}`), `notes.pcg: ${said.refused}`],
+        summary: said.summary,
+        rows: [
+          ...copies.map(
+            ([name, i, to]) => `${name}: ${said.banks[i]} → ${to}${said.copy}${said.link(name)}`,
+          ),
+          `notes.pcg: ${said.refused}`,
+        ],
         links: [...copies.map(([name]) => said.link(name)), said.all],
       });
       // The footer's first words, the program and its version.
-      assert.deepEqual(await s.evaluate(() => [document.documentElement.lang, document.getElementById('change').textContent,
-        document.querySelector('#results select').getAttribute('aria-label'), document.querySelector('footer').textContent.split(/[,、]/)[0]]),
-      [said.lang, ...said.words, `Tavrelon ${version}`]);
+      assert.deepEqual(
+        await s.evaluate(() => [
+          document.documentElement.lang,
+          document.getElementById('change').textContent,
+          document.querySelector('#results select').getAttribute('aria-label'),
+          document.querySelector('footer').textContent.split(/[,、]/)[0],
+        ]),
+        [said.lang, ...said.words, `Tavrelon ${version}`],
+      );
       await s.close();
     });
   });
@@ -282,33 +534,67 @@ for (const [engineName, startEngine] of [['Chromium', chromium], ['Firefox', fir
 // phone's viewport, its origin-private file system, downloads in a burst.
 describe('Chromium, with file handles and more', () => {
   let engine;
-  before(async () => { engine = await chromium(); });
+  before(async () => {
+    engine = await chromium();
+  });
   after(() => engine?.close());
 
   test('the page file: its charset early, the license, its policy exactly its own, no error on the console, a connection refused; a start-up that fails says why; files handed to the open app replace those it shows', async () => {
     const html = readFileSync(pageFile, 'utf8');
     assert.ok(statSync(pageFile).size <= 87 * 1024);
-    assert.ok(html.indexOf('<meta charset="utf-8">') < 1024 - 22, 'the charset comes after byte 1,024');
-    assert.ok(html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')), 'the license is not in the page');
+    assert.ok(
+      html.indexOf('<meta charset="utf-8">') < 1024 - 22,
+      'the charset comes after byte 1,024',
+    );
+    assert.ok(
+      html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')),
+      'the license is not in the page',
+    );
     assert.equal(...policies(html));
-    assert.ok(html.includes(`<footer data-words="footer" data-version="${version}">Tavrelon ${version}, free software under the MIT license</footer>`),
-      'the footer without the script');
+    assert.ok(
+      html.includes(
+        `<footer data-words="footer" data-version="${version}">Tavrelon ${version}, free software under the MIT license</footer>`,
+      ),
+      'the footer without the script',
+    );
     const s = await engine.open(pageUrl);
     await shown(s, 'the page', () => true);
     assert.deepEqual(s.errors, []);
-    const blocked = await s.page.evaluate(() => new Promise((resolve) => {
-      document.addEventListener('securitypolicyviolation', (event) => resolve(event.effectiveDirective));
-      fetch('http://127.0.0.1:9/').catch(() => setTimeout(() => resolve('not refused by the page'), 5000));
-    }));
+    const blocked = await s.page.evaluate(
+      () =>
+        new Promise((resolve) => {
+          document.addEventListener('securitypolicyviolation', (event) =>
+            resolve(event.effectiveDirective),
+          );
+          fetch('http://127.0.0.1:9/').catch(() =>
+            setTimeout(() => resolve('not refused by the page'), 5000),
+          );
+        }),
+    );
     assert.equal(blocked, 'connect-src');
     await s.close();
     const starts = [
-      [() => { delete window.WebAssembly; }, 'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).'],
-      [() => { HTMLSelectElement.prototype.add = () => { throw new Error('no room'); }; }, 'ERROR: Tavrelon could not start: no room'],
-      [() => {
-        Object.defineProperty(Navigator.prototype, 'languages', { get: () => ['de'] });
-        delete window.WebAssembly;
-      }, 'FEHLER: Dieser Browser kann Tavrelon nicht ausführen (es braucht WebAssembly).'],
+      [
+        () => {
+          delete window.WebAssembly;
+        },
+        'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
+      ],
+      [
+        () => {
+          HTMLSelectElement.prototype.add = () => {
+            throw new Error('no room');
+          };
+        },
+        'ERROR: Tavrelon could not start: no room',
+      ],
+      [
+        () => {
+          Object.defineProperty(Navigator.prototype, 'languages', { get: () => ['de'] });
+          delete window.WebAssembly;
+        },
+        'FEHLER: Dieser Browser kann Tavrelon nicht ausführen (es braucht WebAssembly).',
+      ],
     ];
     for (const [beforeLoad, said] of starts) {
       const broken = await engine.open(pageUrl, { beforeLoad });
@@ -317,16 +603,28 @@ describe('Chromium, with file handles and more', () => {
     }
     // Files the system hands an installed app while it is open replace those
     // it shows.
-    const app = await engine.open(pageUrl, { beforeLoad: () => {
-      const file = (name) => ({ name, kind: 'file', getFile: async () => new File([`${'KORG'.padEnd(51)}\x02`], name) });
-      const setConsumer = (consumer) => { window.launch = (names) => consumer({ files: names.map(file) }); };
-      Object.defineProperty(window, 'launchQueue', { value: { setConsumer } });
-    } });
+    const app = await engine.open(pageUrl, {
+      beforeLoad: () => {
+        const file = (name) => ({
+          name,
+          kind: 'file',
+          getFile: async () => new File([`${'KORG'.padEnd(51)}\x02`], name),
+        });
+        const setConsumer = (consumer) => {
+          window.launch = (names) => consumer({ files: names.map(file) });
+        };
+        Object.defineProperty(window, 'launchQueue', { value: { setConsumer } });
+      },
+    });
     await until('the app', () => app.evaluate(() => Boolean(window.launch)));
     await app.evaluate(() => window.launch(['a.pcg', 'b.pcg']));
     await shown(app, 'the files', (v) => v.rows.length === 2);
     await app.evaluate(() => window.launch(['c.pcg']));
-    assert.deepEqual(await shown(app, 'the files again', (v) => v.rows.includes('c.pcg: bank C')), { summary: '1 PCG file.', rows: ['c.pcg: bank C'], links: [] });
+    assert.deepEqual(await shown(app, 'the files again', (v) => v.rows.includes('c.pcg: bank C')), {
+      summary: '1 PCG file.',
+      rows: ['c.pcg: bank C'],
+      links: [],
+    });
     await app.close();
   });
 
@@ -343,22 +641,43 @@ describe('Chromium, with file handles and more', () => {
     // vanished cannot be read.  Questions, writes and summaries are recorded.
     const names = ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'vanished.pcg'];
     const bytes = Object.fromEntries(names.map((name) => [name, pcgBytes(0, name)]));
-    const set = { 'Guitar set/GUITAR.PCG': 0, 'Guitar set/samples/NYLON A2.WAV': -1, 'Keys/E-PIANO.PCG': 0,
-      'Keys/ORGAN.PCG': 1, 'Pads/strings.pcg': 3, 'README.TXT': -1, 'System Volume Information/IndexerVolumeGuid': -1 };
+    const set = {
+      'Guitar set/GUITAR.PCG': 0,
+      'Guitar set/samples/NYLON A2.WAV': -1,
+      'Keys/E-PIANO.PCG': 0,
+      'Keys/ORGAN.PCG': 1,
+      'Pads/strings.pcg': 3,
+      'README.TXT': -1,
+      'System Volume Information/IndexerVolumeGuid': -1,
+    };
     // "Big set" holds more files than are written at once.
     const big = Array.from({ length: 40 }, (_, i) => `BIG ${i + 1}.PCG`);
-    await s.page.evaluate(makeOriginFiles, Object.fromEntries([...names.map((name) => [name, [...bytes[name]]]),
-      ...Object.entries(set).map(([path, bank]) => [`My set/${path}`, bank < 0 ? [...Buffer.from('RIFF')] : [...pcgBytes(bank, path)]]),
-      ...big.map((name) => [`Big set/${name}`, 'big'])]), { big: [...pcgBytes(2, 'BIG.PCG')] });
+    await s.page.evaluate(
+      makeOriginFiles,
+      Object.fromEntries([
+        ...names.map((name) => [name, [...bytes[name]]]),
+        ...Object.entries(set).map(([path, bank]) => [
+          `My set/${path}`,
+          bank < 0 ? [...Buffer.from('RIFF')] : [...pcgBytes(bank, path)],
+        ]),
+        ...big.map((name) => [`Big set/${name}`, 'big']),
+      ]),
+      { big: [...pcgBytes(2, 'BIG.PCG')] },
+    );
     await s.page.evaluate((names) => {
       const handles = names.map((name) => window.made[name]);
       const [set, big] = [window.made['My set'], window.made['Big set']];
       handles[4].getFile = () => Promise.reject(new DOMException('gone', 'NotFoundError'));
       let lastAction = -Infinity;
-      const act = (event) => { lastAction = event.isTrusted ? performance.now() : -Infinity; };
+      const act = (event) => {
+        lastAction = event.isTrusted ? performance.now() : -Infinity;
+      };
       for (const type of ['keydown', 'mousedown', 'click']) addEventListener(type, act, true);
       const held = {};
-      const hold = (name) => new Promise((resolve) => { (held[name] ??= []).push(resolve); });
+      const hold = (name) =>
+        new Promise((resolve) => {
+          (held[name] ??= []).push(resolve);
+        });
       window.letGo = (name) => held[name].splice(0).forEach((go) => go());
       let previous = Promise.resolve();
       Object.assign(window, { questions: [], writes: [], summaries: [] });
@@ -368,23 +687,36 @@ describe('Chromium, with file handles and more', () => {
         handle.requestPermission = async () => {
           window.questions.push(handle.name);
           if (handle.granted) return 'granted';
-          if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000) throw new DOMException('no', 'SecurityError');
+          if (!navigator.userActivation.isActive || performance.now() - lastAction > 1000)
+            throw new DOMException('no', 'SecurityError');
           if (['refused.pcg', 'late.pcg', 'Big set'].includes(handle.name)) await hold(handle.name);
-          else await (previous = previous.then(() => new Promise((resolve) => setTimeout(resolve, 400))));
+          else
+            await (previous = previous.then(
+              () => new Promise((resolve) => setTimeout(resolve, 400)),
+            ));
           handle.granted = handle.name !== 'refused.pcg';
           window.questions.push(`${handle.name} answered`);
           return handle.granted ? 'granted' : 'denied';
         };
       }
-      FileSystemFileHandle.prototype.requestPermission = async function () { return window.questions.push(this.name) && 'granted'; };
+      FileSystemFileHandle.prototype.requestPermission = async function () {
+        return window.questions.push(this.name) && 'granted';
+      };
       const { values } = FileSystemDirectoryHandle.prototype;
       FileSystemDirectoryHandle.prototype.values = function () {
-        return this.name === 'System Volume Information' ? { [Symbol.asyncIterator]: () => ({ next: () => Promise.reject(new DOMException('no', 'NotReadableError')) }) } : values.call(this);
+        return this.name === 'System Volume Information'
+          ? {
+              [Symbol.asyncIterator]: () => ({
+                next: () => Promise.reject(new DOMException('no', 'NotReadableError')),
+              }),
+            }
+          : values.call(this);
       };
       window.pickerOptions = [];
       window.showOpenFilePicker = async (options) => window.pickerOptions.push(options) && handles;
       const folders = [big, set];
-      window.showDirectoryPicker = async (options) => window.pickerOptions.push(options) && folders.shift();
+      window.showDirectoryPicker = async (options) =>
+        window.pickerOptions.push(options) && folders.shift();
       const { createWritable } = FileSystemFileHandle.prototype;
       let lateOpened = false;
       let bigOpened = false;
@@ -400,80 +732,173 @@ describe('Chromium, with file handles and more', () => {
         window.writes.push(`${this.fileName} ${JSON.stringify({ ...data, data: [...data.data] })}`);
         return write.call(this, data);
       };
-      FileSystemWritableFileStream.prototype.abort = function () { return window.writes.push(`${this.fileName} aborted`) && abort.call(this); };
+      FileSystemWritableFileStream.prototype.abort = function () {
+        return window.writes.push(`${this.fileName} aborted`) && abort.call(this);
+      };
       const summary = document.getElementById('summary');
-      new MutationObserver((records) => window.summaries.push(...records.flatMap((r) => [...r.addedNodes].map((n) => n.textContent))))
-        .observe(summary, { childList: true });
+      new MutationObserver((records) =>
+        window.summaries.push(
+          ...records.flatMap((r) => [...r.addedNodes].map((n) => n.textContent)),
+        ),
+      ).observe(summary, { childList: true });
     }, names);
-    const written = (name, bank) => [`${name} {"keepExistingData":true}`, `${name} {"type":"write","position":51,"data":[${bank}]}`];
-    const state = () => s.page.evaluate(async () => {
-      const root = await navigator.storage.getDirectory();
-      const read = async (name) => new Uint8Array(await (await (await root.getFileHandle(name)).getFile()).arrayBuffer())[51];
-      return { kept: await read('kept.pcg'), late: await read('late.pcg'), questions: window.questions.splice(0), writes: window.writes.splice(0).sort() };
-    });
-    const focused = () => s.evaluate(() => [document.activeElement.id, getComputedStyle(document.activeElement).outlineStyle,
-      getComputedStyle(document.activeElement).outlineWidth]);
+    const written = (name, bank) => [
+      `${name} {"keepExistingData":true}`,
+      `${name} {"type":"write","position":51,"data":[${bank}]}`,
+    ];
+    const state = () =>
+      s.page.evaluate(async () => {
+        const root = await navigator.storage.getDirectory();
+        const read = async (name) =>
+          new Uint8Array(
+            await (await (await root.getFileHandle(name)).getFile()).arrayBuffer(),
+          )[51];
+        return {
+          kept: await read('kept.pcg'),
+          late: await read('late.pcg'),
+          questions: window.questions.splice(0),
+          writes: window.writes.splice(0).sort(),
+        };
+      });
+    const focused = () =>
+      s.evaluate(() => [
+        document.activeElement.id,
+        getComputedStyle(document.activeElement).outlineStyle,
+        getComputedStyle(document.activeElement).outlineWidth,
+      ]);
     await s.page.keyboard.press('Tab');
     assert.deepEqual(await focused(), ['language', 'solid', '3px']);
     await s.page.keyboard.press('Tab');
     assert.deepEqual(await focused(), ['pick', 'solid', '3px']);
     await s.page.keyboard.press('Space');
-    const unreadableRow = 'vanished.pcg: Cannot be read: it is a folder, or it was moved or deleted before it could be read.';
+    const unreadableRow =
+      'vanished.pcg: Cannot be read: it is a folder, or it was moved or deleted before it could be read.';
     const rows = (kept, others) => ({
-      summary: '4 PCG files, 1 cannot be read.', links: [],
-      rows: [`kept.pcg: bank ${kept}`, ...['refused', 'broken', 'late'].map((name) => `${name}.pcg: bank ${others}`), unreadableRow],
+      summary: '4 PCG files, 1 cannot be read.',
+      links: [],
+      rows: [
+        `kept.pcg: bank ${kept}`,
+        ...['refused', 'broken', 'late'].map((name) => `${name}.pcg: bank ${others}`),
+        unreadableRow,
+      ],
     });
     assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), rows('A', 'A'));
-    for (const key of ['Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter']) await s.page.keyboard.press(key);
-    const notAllowed = 'not saved in the file, which this browser was not allowed to change; a changed copy is ready instead';
+    for (const key of ['Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Tab', 'Enter'])
+      await s.page.keyboard.press(key);
+    const notAllowed =
+      'not saved in the file, which this browser was not allowed to change; a changed copy is ready instead';
     const notWritten = 'not saved: the file could not be written; a changed copy is ready instead';
     const asking = 'waiting for your permission to change the file\u2026';
     const questions = {
-      summary: 'Bank D: waiting for your permission to change 2 files\u2026', links: ['Download broken.pcg', 'Download all copies'],
-      rows: ['kept.pcg: bank A → D, saved in the file', `refused.pcg: bank A → D: ${asking}`,
-        `broken.pcg: bank A → D: ${notWritten}Download broken.pcg`, `late.pcg: bank A → D: ${asking}`, unreadableRow],
+      summary: 'Bank D: waiting for your permission to change 2 files\u2026',
+      links: ['Download broken.pcg', 'Download all copies'],
+      rows: [
+        'kept.pcg: bank A → D, saved in the file',
+        `refused.pcg: bank A → D: ${asking}`,
+        `broken.pcg: bank A → D: ${notWritten}Download broken.pcg`,
+        `late.pcg: bank A → D: ${asking}`,
+        unreadableRow,
+      ],
     };
-    assert.deepEqual(await shown(s, 'the questions', (v) => v.links.length === 2 && v.rows[0].endsWith('saved in the file')), questions);
+    assert.deepEqual(
+      await shown(
+        s,
+        'the questions',
+        (v) => v.links.length === 2 && v.rows[0].endsWith('saved in the file'),
+      ),
+      questions,
+    );
     // Past "Download all copies" and the banks of kept, refused and broken.
-    for (const key of ['Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Enter']) await s.page.keyboard.press(key);
+    for (const key of ['Tab', 'Tab', 'Tab', 'Tab', 'Tab', 'Enter'])
+      await s.page.keyboard.press(key);
     assert.deepEqual(await s.downloaded('broken.pcg'), withBank(bytes['broken.pcg'], 3));
     // Another bank while refused is asked and late opened for writing.
     await s.evaluate(() => window.letGo('late.pcg'));
-    await until('late opened', () => s.evaluate(() => window.writes.includes('late.pcg {"keepExistingData":true}')));
-    assert.deepEqual(await s.evaluate(view), { ...questions, summary: 'Bank D: waiting for your permission to change 1 file\u2026',
-      rows: questions.rows.with(3, 'late.pcg: bank A → D: saving in the file\u2026') });
+    await until('late opened', () =>
+      s.evaluate(() => window.writes.includes('late.pcg {"keepExistingData":true}')),
+    );
+    assert.deepEqual(await s.evaluate(view), {
+      ...questions,
+      summary: 'Bank D: waiting for your permission to change 1 file\u2026',
+      rows: questions.rows.with(3, 'late.pcg: bank A → D: saving in the file\u2026'),
+    });
     await s.select('#bank', 'E');
     await s.evaluate(() => ['refused.pcg', 'open'].forEach(window.letGo));
-    await until('late let go', () => s.evaluate(() => window.questions.includes('refused.pcg answered') &&
-      window.writes.some((w) => w === 'late.pcg aborted' || w.startsWith('late.pcg {"type"'))));
+    await until('late let go', () =>
+      s.evaluate(
+        () =>
+          window.questions.includes('refused.pcg answered') &&
+          window.writes.some((w) => w === 'late.pcg aborted' || w.startsWith('late.pcg {"type"')),
+      ),
+    );
     assert.deepEqual(await s.evaluate(view), { ...rows('D', 'A'), links: ['Undo'] });
-    assert.deepEqual(await state(), { kept: 3, late: 0, writes: [...written('kept.pcg', 3), 'late.pcg aborted', written('late.pcg')[0]].sort(),
-      questions: ['kept.pcg', 'refused.pcg', 'broken.pcg', 'late.pcg', 'kept.pcg answered', 'broken.pcg answered', 'late.pcg answered', 'refused.pcg answered'] });
+    assert.deepEqual(await state(), {
+      kept: 3,
+      late: 0,
+      writes: [...written('kept.pcg', 3), 'late.pcg aborted', written('late.pcg')[0]].sort(),
+      questions: [
+        'kept.pcg',
+        'refused.pcg',
+        'broken.pcg',
+        'late.pcg',
+        'kept.pcg answered',
+        'broken.pcg answered',
+        'late.pcg answered',
+        'refused.pcg answered',
+      ],
+    });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions), [{ multiple: true }]);
     // Pressed by the page, refused is not asked for; pressed by the user,
     // only refused is, and broken, failed meanwhile, is counted once the
     // browser asks no more.
     await s.evaluate(() => document.getElementById('change').click());
-    const notAsked = 'refused.pcg: bank A → E: not saved: the browser did not let this page ask to change the file; press “Change bank” again';
-    const afterE = ['kept.pcg: bank D → E, saved in the file', notAsked, `broken.pcg: bank A → E: ${notWritten}Download broken.pcg`,
-      'late.pcg: bank A → E, saved in the file', unreadableRow];
+    const notAsked =
+      'refused.pcg: bank A → E: not saved: the browser did not let this page ask to change the file; press “Change bank” again';
+    const afterE = [
+      'kept.pcg: bank D → E, saved in the file',
+      notAsked,
+      `broken.pcg: bank A → E: ${notWritten}Download broken.pcg`,
+      'late.pcg: bank A → E, saved in the file',
+      unreadableRow,
+    ];
     assert.deepEqual(await shown(s, 'the change to E', changed), {
-      summary: 'Bank E: 2 saved in their files, 1 copy to download, 1 not saved yet: press “Change bank” again, 1 cannot be read.',
-      rows: afterE, links: ['Download broken.pcg', 'Undo', 'Download all copies'],
+      summary:
+        'Bank E: 2 saved in their files, 1 copy to download, 1 not saved yet: press “Change bank” again, 1 cannot be read.',
+      rows: afterE,
+      links: ['Download broken.pcg', 'Undo', 'Download all copies'],
     });
     await s.page.focus('#change');
-    await s.evaluate(() => { window.summaries = []; });
-    await s.page.keyboard.press('Enter');
-    await shown(s, 'the question again', (v) => v.summary.includes('permission') && v.links.length === 2 &&
-      [0, 3].every((i) => v.rows[i].endsWith('saved in the file')));
-    await s.evaluate(() => window.letGo('refused.pcg'));
-    assert.deepEqual(await shown(s, 'the change again', (v) => changed(v) && !v.summary.includes('yet')), {
-      summary: 'Bank E: 2 saved in their files, 2 copies to download, 1 cannot be read.',
-      rows: afterE.with(1, `refused.pcg: bank A → E: ${notAllowed}Download refused.pcg`), links: ['Download refused.pcg', 'Download broken.pcg', 'Undo', 'Download all copies'],
+    await s.evaluate(() => {
+      window.summaries = [];
     });
-    assert.ok((await s.evaluate(() => window.summaries)).includes('Saving 3 of 4 files\u2026'), 'progress missed broken');
-    assert.deepEqual(await state(), { kept: 4, late: 4, writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
-      questions: [...names.slice(0, 4), ...names.slice(0, 4), 'refused.pcg answered'] });
+    await s.page.keyboard.press('Enter');
+    await shown(
+      s,
+      'the question again',
+      (v) =>
+        v.summary.includes('permission') &&
+        v.links.length === 2 &&
+        [0, 3].every((i) => v.rows[i].endsWith('saved in the file')),
+    );
+    await s.evaluate(() => window.letGo('refused.pcg'));
+    assert.deepEqual(
+      await shown(s, 'the change again', (v) => changed(v) && !v.summary.includes('yet')),
+      {
+        summary: 'Bank E: 2 saved in their files, 2 copies to download, 1 cannot be read.',
+        rows: afterE.with(1, `refused.pcg: bank A → E: ${notAllowed}Download refused.pcg`),
+        links: ['Download refused.pcg', 'Download broken.pcg', 'Undo', 'Download all copies'],
+      },
+    );
+    assert.ok(
+      (await s.evaluate(() => window.summaries)).includes('Saving 3 of 4 files\u2026'),
+      'progress missed broken',
+    );
+    assert.deepEqual(await state(), {
+      kept: 4,
+      late: 4,
+      writes: [...written('kept.pcg', 4), ...written('late.pcg', 4)].sort(),
+      questions: [...names.slice(0, 4), ...names.slice(0, 4), 'refused.pcg answered'],
+    });
     await s.click('#results li:nth-child(2) a');
     assert.deepEqual(await s.downloaded('refused.pcg'), withBank(bytes['refused.pcg'], 4));
     // More files than are written at once, one row's bank chosen while the
@@ -482,39 +907,85 @@ describe('Chromium, with file handles and more', () => {
     await s.click('#pick-folder');
     await shown(s, 'Big set', (v) => v.rows.length === 40);
     await s.click('#change');
-    await shown(s, 'the question for Big set', (v) => v.summary === 'Bank E: waiting for your permission to change 40 files\u2026');
+    await shown(
+      s,
+      'the question for Big set',
+      (v) => v.summary === 'Bank E: waiting for your permission to change 40 files\u2026',
+    );
     await s.select('#results li:nth-child(1) select', 'F');
     await shown(s, 'Big set again', (v) => v.summary === '40 PCG files.');
     await s.click('#change');
-    await shown(s, 'the question again', (v) => v.summary === 'Banks E and F: waiting for your permission to change 40 files\u2026');
+    await shown(
+      s,
+      'the question again',
+      (v) => v.summary === 'Banks E and F: waiting for your permission to change 40 files\u2026',
+    );
     await s.evaluate(() => window.letGo('Big set'));
-    assert.deepEqual(await shown(s, 'Big set being saved', (v) => v.rows.every((row) => row.endsWith('saving in the file\u2026'))), {
-      summary: 'Saving 0 of 40 files\u2026', rows: big.map((name, i) => `${name}: bank C → ${i ? 'E' : 'F'}: saving in the file\u2026`), links: [],
-    });
-    await until('Big set opened for writing', () => s.evaluate(() => window.writes.some((write) => write.startsWith('BIG'))));
+    assert.deepEqual(
+      await shown(s, 'Big set being saved', (v) =>
+        v.rows.every((row) => row.endsWith('saving in the file\u2026')),
+      ),
+      {
+        summary: 'Saving 0 of 40 files\u2026',
+        rows: big.map((name, i) => `${name}: bank C → ${i ? 'E' : 'F'}: saving in the file\u2026`),
+        links: [],
+      },
+    );
+    await until('Big set opened for writing', () =>
+      s.evaluate(() => window.writes.some((write) => write.startsWith('BIG'))),
+    );
     const letGo = Date.now();
-    await s.evaluate(() => { window.summaries = []; window.letGo('BIG'); });
-    assert.equal((await shown(s, 'Big set saved', changed)).summary, 'Banks E and F: 40 saved in their files.');
-    const counts = (await s.evaluate(() => window.summaries)).filter((summary) => summary.startsWith('Saving'));
+    await s.evaluate(() => {
+      window.summaries = [];
+      window.letGo('BIG');
+    });
+    assert.equal(
+      (await shown(s, 'Big set saved', changed)).summary,
+      'Banks E and F: 40 saved in their files.',
+    );
+    const counts = (await s.evaluate(() => window.summaries)).filter((summary) =>
+      summary.startsWith('Saving'),
+    );
     assert.ok(counts.length <= 2 + (Date.now() - letGo) / 250, counts.join(' '));
     const bigSaved = await state();
-    assert.deepEqual([bigSaved.questions, bigSaved.writes.length, bigSaved.writes.filter((write) => write.endsWith('[5]}'))],
-      [['Big set', 'Big set', 'Big set answered', 'Big set answered'], 80, ['BIG 1.PCG {"type":"write","position":51,"data":[5]}']]);
+    assert.deepEqual(
+      [
+        bigSaved.questions,
+        bigSaved.writes.length,
+        bigSaved.writes.filter((write) => write.endsWith('[5]}')),
+      ],
+      [
+        ['Big set', 'Big set', 'Big set answered', 'Big set answered'],
+        80,
+        ['BIG 1.PCG {"type":"write","position":51,"data":[5]}'],
+      ],
+    );
     // Three sets asked for once, their unlisted folder passed over, to B, C
     // and A by keyboard on their rows: README's picture.
     await s.click('#pick-folder');
     const pcgPaths = Object.keys(set).filter((path) => set[path] >= 0);
     assert.deepEqual(await shown(s, 'the folder', (v) => v.rows.length === 4), {
-      summary: '4 PCG files, 2 other files, 1 folder could not be read.', links: [],
+      summary: '4 PCG files, 2 other files, 1 folder could not be read.',
+      links: [],
       rows: pcgPaths.map((path) => `${path}: bank ${'ABCD'[set[path]]}`),
     });
     await s.page.focus('#change');
-    for (const ups of [3, 2, 2, 4]) for (const key of ['Tab', ...Array(ups).fill('ArrowUp')]) await s.page.keyboard.press(key);
+    for (const ups of [3, 2, 2, 4])
+      for (const key of ['Tab', ...Array(ups).fill('ArrowUp')]) await s.page.keyboard.press(key);
     await s.page.focus('#change');
     await s.page.keyboard.press('Enter');
-    assert.deepEqual((await shown(s, 'the folder changed', changed)).summary, 'Banks A, B and C: 4 saved in their files.');
-    assert.deepEqual(await state(), { kept: 4, late: 4, questions: ['My set'],
-      writes: pcgPaths.flatMap((path, i) => written(path.split('/').at(-1), [1, 2, 2, 0][i])).sort() });
+    assert.deepEqual(
+      (await shown(s, 'the folder changed', changed)).summary,
+      'Banks A, B and C: 4 saved in their files.',
+    );
+    assert.deepEqual(await state(), {
+      kept: 4,
+      late: 4,
+      questions: ['My set'],
+      writes: pcgPaths
+        .flatMap((path, i) => written(path.split('/').at(-1), [1, 2, 2, 0][i]))
+        .sort(),
+    });
     assert.deepEqual(await s.evaluate(() => window.pickerOptions.at(-1)), { mode: 'readwrite' });
     await s.evaluate(() => document.activeElement.blur());
     if (shots) await s.screenshot(join(shots, 'in-place.png'));
@@ -526,25 +997,78 @@ describe('Chromium, with file handles and more', () => {
     assert.deepEqual([name, value], ['Bank', 'Banks differ']);
     const paths = [...pcgPaths, 'README.TXT'];
     await s.evaluate(() => {
-      window.fileAt = (path) => path.split('/').reduce(async (folder, name, i, all) => (i < all.length - 1
-        ? (await folder).getDirectoryHandle(name) : (await folder).getFileHandle(name)), window.made['My set']);
+      window.fileAt = (path) =>
+        path
+          .split('/')
+          .reduce(
+            async (folder, name, i, all) =>
+              i < all.length - 1
+                ? (await folder).getDirectoryHandle(name)
+                : (await folder).getFileHandle(name),
+            window.made['My set'],
+          );
     });
-    const files = () => s.page.evaluate((all) => Promise.all(all.map(async (path) => [...new Uint8Array(await (await (await window.fileAt(path)).getFile()).arrayBuffer())])), paths);
-    const otherProgram = (path, position, byte) => s.page.evaluate(async (...args) => {
-      const writable = await (await window.fileAt(args[0])).createWritable({ keepExistingData: true });
-      await writable.write({ type: 'write', position: args[1], data: new Uint8Array([args[2]]) });
-      await writable.close();
-    }, path, position, byte);
-    const asMade = paths.map((path) => (set[path] < 0 ? Buffer.from('RIFF') : pcgBytes(set[path], path)));
+    const files = () =>
+      s.page.evaluate(
+        (all) =>
+          Promise.all(
+            all.map(async (path) => [
+              ...new Uint8Array(await (await (await window.fileAt(path)).getFile()).arrayBuffer()),
+            ]),
+          ),
+        paths,
+      );
+    const otherProgram = (path, position, byte) =>
+      s.page.evaluate(
+        async (...args) => {
+          const writable = await (
+            await window.fileAt(args[0])
+          ).createWritable({ keepExistingData: true });
+          await writable.write({
+            type: 'write',
+            position: args[1],
+            data: new Uint8Array([args[2]]),
+          });
+          await writable.close();
+        },
+        path,
+        position,
+        byte,
+      );
+    const asMade = paths.map((path) =>
+      set[path] < 0 ? Buffer.from('RIFF') : pcgBytes(set[path], path),
+    );
     const press = async (selector, ending) => {
       await s.click(selector);
-      return shown(s, selector, (v) => v.rows.every((row) => row.endsWith(ending)) && v.summary.endsWith('.') && !v.summary.includes('PCG'));
+      return shown(
+        s,
+        selector,
+        (v) =>
+          v.rows.every((row) => row.endsWith(ending)) &&
+          v.summary.endsWith('.') &&
+          !v.summary.includes('PCG'),
+      );
     };
     const savedView = await s.evaluate(view);
-    assert.deepEqual([await press('#change', 'saved in the file'), await state()], [savedView, { kept: 4, late: 4, questions: ['My set'], writes: [] }]);
-    const putBack = ['Guitar set/GUITAR.PCG: bank B → A', 'Keys/E-PIANO.PCG: bank C → A', 'Keys/ORGAN.PCG: bank C → B', 'Pads/strings.pcg: bank A → D'].map((row) => `${row}, put back`);
-    assert.deepEqual(await press('#undo', 'put back'), { summary: 'Undo: 4 put back in their files.', links: [], rows: putBack });
-    assert.deepEqual([await files(), (await state()).questions], [asMade.map((b) => [...b]), ['My set']]);
+    assert.deepEqual(
+      [await press('#change', 'saved in the file'), await state()],
+      [savedView, { kept: 4, late: 4, questions: ['My set'], writes: [] }],
+    );
+    const putBack = [
+      'Guitar set/GUITAR.PCG: bank B → A',
+      'Keys/E-PIANO.PCG: bank C → A',
+      'Keys/ORGAN.PCG: bank C → B',
+      'Pads/strings.pcg: bank A → D',
+    ].map((row) => `${row}, put back`);
+    assert.deepEqual(await press('#undo', 'put back'), {
+      summary: 'Undo: 4 put back in their files.',
+      links: [],
+      rows: putBack,
+    });
+    assert.deepEqual(
+      [await files(), (await state()).questions],
+      [asMade.map((b) => [...b]), ['My set']],
+    );
     // Changed since by another program, the piano's bank and the pads' last
     // byte: left as they are by Ctrl+Z.
     await press('#change', 'saved in the file');
@@ -554,11 +1078,28 @@ describe('Chromium, with file handles and more', () => {
     await s.page.keyboard.press('z');
     await s.page.keyboard.up('Control');
     const left = 'left as it is: it was changed, moved or deleted after it was saved';
-    assert.deepEqual(await shown(s, 'Ctrl+Z', (v) => v.summary.startsWith('Undo:')), { links: [],
-      rows: [putBack[0], `Keys/E-PIANO.PCG: bank C: ${left}`, putBack[2], `Pads/strings.pcg: bank A: ${left}`],
-      summary: 'Undo: 2 put back in their files, 2 left as they are: changed, moved or deleted after they were saved.' });
-    const changedSince = [asMade[0], withBank(asMade[1], 7), asMade[2], withBank(asMade[3], 0).fill(33, asMade[3].length - 1), asMade[4]];
-    assert.deepEqual(await files(), changedSince.map((b) => [...b]));
+    assert.deepEqual(await shown(s, 'Ctrl+Z', (v) => v.summary.startsWith('Undo:')), {
+      links: [],
+      rows: [
+        putBack[0],
+        `Keys/E-PIANO.PCG: bank C: ${left}`,
+        putBack[2],
+        `Pads/strings.pcg: bank A: ${left}`,
+      ],
+      summary:
+        'Undo: 2 put back in their files, 2 left as they are: changed, moved or deleted after they were saved.',
+    });
+    const changedSince = [
+      asMade[0],
+      withBank(asMade[1], 7),
+      asMade[2],
+      withBank(asMade[3], 0).fill(33, asMade[3].length - 1),
+      asMade[4],
+    ];
+    assert.deepEqual(
+      await files(),
+      changedSince.map((b) => [...b]),
+    );
     // All saved in C; the guitar put back in A by another program and "Bank"
     // set to F and back to C, the organ given G on its row: those two alone
     // are written.
@@ -566,10 +1107,25 @@ describe('Chromium, with file handles and more', () => {
     await press('#change', 'saved in the file');
     await otherProgram('Guitar set/GUITAR.PCG', 51, 0);
     await state();
-    for (const [selector, letter] of [['#bank', 'F'], ['#bank', 'C'], ['#results li:nth-child(3) select', 'G']]) await s.select(selector, letter);
-    assert.deepEqual((await press('#change', 'saved in the file')).rows, ['Guitar set/GUITAR.PCG: bank A → C', 'Keys/E-PIANO.PCG: bank H → C',
-      'Keys/ORGAN.PCG: bank C → G', 'Pads/strings.pcg: bank A → C'].map((row) => `${row}, saved in the file`));
-    assert.deepEqual((await state()).writes, [...written('GUITAR.PCG', 2), ...written('ORGAN.PCG', 6)].sort());
+    for (const [selector, letter] of [
+      ['#bank', 'F'],
+      ['#bank', 'C'],
+      ['#results li:nth-child(3) select', 'G'],
+    ])
+      await s.select(selector, letter);
+    assert.deepEqual(
+      (await press('#change', 'saved in the file')).rows,
+      [
+        'Guitar set/GUITAR.PCG: bank A → C',
+        'Keys/E-PIANO.PCG: bank H → C',
+        'Keys/ORGAN.PCG: bank C → G',
+        'Pads/strings.pcg: bank A → C',
+      ].map((row) => `${row}, saved in the file`),
+    );
+    assert.deepEqual(
+      (await state()).writes,
+      [...written('GUITAR.PCG', 2), ...written('ORGAN.PCG', 6)].sort(),
+    );
     await s.close();
   });
 
@@ -582,7 +1138,10 @@ describe('Chromium, with file handles and more', () => {
     // window.noAsking the browser will not ask, and while window.holding
     // each write waits in window.held.
     const made = { 'A.PCG': pcgBytes(0, 'A.PCG'), 'ODD.PCG': pcgBytes(30, 'ODD.PCG') };
-    await s.page.evaluate(makeOriginFiles, Object.fromEntries(Object.entries(made).map(([name, bytes]) => [`Set/${name}`, [...bytes]])));
+    await s.page.evaluate(
+      makeOriginFiles,
+      Object.fromEntries(Object.entries(made).map(([name, bytes]) => [`Set/${name}`, [...bytes]])),
+    );
     await s.page.evaluate(() => {
       const set = window.made.Set;
       set.queryPermission = async () => (window.allowed ? 'granted' : 'prompt');
@@ -594,15 +1153,32 @@ describe('Chromium, with file handles and more', () => {
       window.showDirectoryPicker = async () => set;
       const { createWritable } = FileSystemFileHandle.prototype;
       FileSystemFileHandle.prototype.createWritable = async function (options) {
-        if (window.holding) await new Promise((go) => { (window.held ??= []).push(go); });
+        if (window.holding)
+          await new Promise((go) => {
+            (window.held ??= []).push(go);
+          });
         return createWritable.call(this, options);
       };
     });
-    const files = () => s.page.evaluate(async () => Promise.all(['A.PCG', 'ODD.PCG'].map(async (name) =>
-      [...new Uint8Array(await (await (await window.made.Set.getFileHandle(name)).getFile()).arrayBuffer())])));
+    const files = () =>
+      s.page.evaluate(async () =>
+        Promise.all(
+          ['A.PCG', 'ODD.PCG'].map(async (name) => [
+            ...new Uint8Array(
+              await (await (await window.made.Set.getFileHandle(name)).getFile()).arrayBuffer(),
+            ),
+          ]),
+        ),
+      );
     const asMade = Object.values(made).map((bytes) => [...bytes]);
-    const undone = { summary: 'Undo: 2 put back in their files.', links: [],
-      rows: ['A.PCG: bank B → A, put back', 'ODD.PCG: bank B → bank byte 30, no bank letter, put back'] };
+    const undone = {
+      summary: 'Undo: 2 put back in their files.',
+      links: [],
+      rows: [
+        'A.PCG: bank B → A, put back',
+        'ODD.PCG: bank B → bank byte 30, no bank letter, put back',
+      ],
+    };
     const keys = async (...pressed) => {
       for (const key of pressed.slice(0, -1)) await s.page.keyboard.down(key);
       await s.page.keyboard.press(pressed.at(-1));
@@ -617,34 +1193,52 @@ describe('Chromium, with file handles and more', () => {
     await s.select('#bank', 'B');
     await s.click('#change');
     await shown(s, 'the change', (v) => v.summary === 'Bank B: 2 saved in their files.');
-    await t.test('Ctrl+Shift+Z, Redo elsewhere, undoes nothing; ⌘Z puts back a byte with no letter', async () => {
-      await keys('Control', 'Shift', 'z');
-      assert.deepEqual([(await s.evaluate(view)).links, (await files()).map((bytes) => bytes[51])], [['Undo'], [1, 1]]);
-      await keys('Meta', 'z');
-      assert.deepEqual(await shown(s, 'the undo', (v) => v.summary.startsWith('Undo:')), undone);
-      assert.deepEqual(await files(), asMade);
-    });
+    await t.test(
+      'Ctrl+Shift+Z, Redo elsewhere, undoes nothing; ⌘Z puts back a byte with no letter',
+      async () => {
+        await keys('Control', 'Shift', 'z');
+        assert.deepEqual(
+          [(await s.evaluate(view)).links, (await files()).map((bytes) => bytes[51])],
+          [['Undo'], [1, 1]],
+        );
+        await keys('Meta', 'z');
+        assert.deepEqual(await shown(s, 'the undo', (v) => v.summary.startsWith('Undo:')), undone);
+        assert.deepEqual(await files(), asMade);
+      },
+    );
     await t.test('an Undo the browser would not ask for says to press "Undo" again', async () => {
       await s.click('#change');
       await shown(s, 'the change again', (v) => v.summary === 'Bank B: 2 saved in their files.');
       await s.evaluate(() => Object.assign(window, { allowed: false, noAsking: true }));
       await s.click('#undo');
-      const again = 'not put back: the browser did not let this page ask to change the file; press “Undo” again';
+      const again =
+        'not put back: the browser did not let this page ask to change the file; press “Undo” again';
       assert.deepEqual(await shown(s, 'the undo not asked', (v) => v.summary.startsWith('Undo:')), {
-        summary: 'Undo: 2 not put back yet: press “Undo” again.', links: ['Undo'],
-        rows: [`A.PCG: bank B → A: ${again}`, `ODD.PCG: bank B → bank byte 30, no bank letter: ${again}`] });
+        summary: 'Undo: 2 not put back yet: press “Undo” again.',
+        links: ['Undo'],
+        rows: [
+          `A.PCG: bank B → A: ${again}`,
+          `ODD.PCG: bank B → bank byte 30, no bank letter: ${again}`,
+        ],
+      });
     });
-    await t.test('"Change bank" pressed during an Undo changes nothing; the focus stays on a control', async () => {
-      await s.evaluate(() => Object.assign(window, { noAsking: false, holding: true }));
-      await s.page.focus('#undo');
-      await s.page.keyboard.press('Enter');
-      await until('a write held', () => s.evaluate(() => window.held?.length > 0));
-      await s.evaluate(() => document.getElementById('change').click());
-      await s.evaluate(() => { window.holding = false; window.held.forEach((go) => go()); });
-      assert.deepEqual(await shown(s, 'the undo', (v) => v.summary === undone.summary), undone);
-      assert.deepEqual(await files(), asMade);
-      assert.equal(await s.evaluate(() => document.activeElement.id), 'change');
-    });
+    await t.test(
+      '"Change bank" pressed during an Undo changes nothing; the focus stays on a control',
+      async () => {
+        await s.evaluate(() => Object.assign(window, { noAsking: false, holding: true }));
+        await s.page.focus('#undo');
+        await s.page.keyboard.press('Enter');
+        await until('a write held', () => s.evaluate(() => window.held?.length > 0));
+        await s.evaluate(() => document.getElementById('change').click());
+        await s.evaluate(() => {
+          window.holding = false;
+          window.held.forEach((go) => go());
+        });
+        assert.deepEqual(await shown(s, 'the undo', (v) => v.summary === undone.summary), undone);
+        assert.deepEqual(await files(), asMade);
+        assert.equal(await s.evaluate(() => document.activeElement.id), 'change');
+      },
+    );
     await s.close();
   });
 
@@ -660,10 +1254,19 @@ describe('Chromium, with file handles and more', () => {
         window.held = Promise.resolve();
         Blob.prototype.stream = function () {
           const reader = stream.call(this).getReader();
-          return new ReadableStream({ pull: async (out) => window.held.then(() => reader.read()).then((part) => (part.done ? out.close() : out.enqueue(part.value))) });
+          return new ReadableStream({
+            pull: async (out) =>
+              window.held
+                .then(() => reader.read())
+                .then((part) => (part.done ? out.close() : out.enqueue(part.value))),
+          });
         };
-        Blob.prototype.arrayBuffer = function () { return window.held.then(() => arrayBuffer.call(this)); };
-        HTMLInputElement.prototype.click = () => { window.inputsOpened = (window.inputsOpened ?? 0) + 1; };
+        Blob.prototype.arrayBuffer = function () {
+          return window.held.then(() => arrayBuffer.call(this));
+        };
+        HTMLInputElement.prototype.click = () => {
+          window.inputsOpened = (window.inputsOpened ?? 0) + 1;
+        };
         window.showOpenFilePicker = async () => {
           window.closedPickers = (window.closedPickers ?? 0) + 1;
           throw new DOMException('closed', 'AbortError');
@@ -681,7 +1284,13 @@ describe('Chromium, with file handles and more', () => {
         HTMLAnchorElement.prototype.click = function () {
           const blob = blobs.get(this.href);
           if (blob?.type === 'application/zip') window.saved.push(this.download);
-          else if (blob) window.saved.push(blob.slice(51, 52).text().then((bank) => `${this.download} ${bank.charCodeAt(0)}`));
+          else if (blob)
+            window.saved.push(
+              blob
+                .slice(51, 52)
+                .text()
+                .then((bank) => `${this.download} ${bank.charCodeAt(0)}`),
+            );
           return click.call(this);
         };
       },
@@ -689,8 +1298,11 @@ describe('Chromium, with file handles and more', () => {
     const saved = () => s.evaluate(() => Promise.all(window.saved));
     const picked = { summary: '2 PCG files.', rows: ['a.pcg: bank A', 'b.pcg: bank B'], links: [] };
     const copies = (letter) => ({
-      summary: `Bank ${letter}: 2 copies to download.`, links: ['Download a.pcg', 'Download b.pcg', 'Download all copies'],
-      rows: ['a.pcg: bank A', 'b.pcg: bank B'].map((row, i) => `${row} → ${letter}: ${copyReady}Download ${'ab'[i]}.pcg`),
+      summary: `Bank ${letter}: 2 copies to download.`,
+      links: ['Download a.pcg', 'Download b.pcg', 'Download all copies'],
+      rows: ['a.pcg: bank A', 'b.pcg: bank B'].map(
+        (row, i) => `${row} → ${letter}: ${copyReady}Download ${'ab'[i]}.pcg`,
+      ),
     });
     await s.pick([a, b]);
     assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), picked);
@@ -706,33 +1318,72 @@ describe('Chromium, with file handles and more', () => {
     await s.page.click('#change', { count: 2 });
     assert.deepEqual(await shown(s, 'the change', changed), copies('E'));
     for (let i = 0; i < 2; i++) {
-      await s.evaluate(() => { window.held = new Promise((go) => { window.letGo = go; }); });
+      await s.evaluate(() => {
+        window.held = new Promise((go) => {
+          window.letGo = go;
+        });
+      });
       await s.click('#save-all');
       await s.click('#save-all'); // while it goes on: no more copies
       assert.deepEqual((await s.evaluate(view)).links.at(-1), 'Download all copies (greyed out)');
       await s.evaluate(() => window.letGo());
-      assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')),
-        { ...copies('E'), summary: 'Bank E: 2 copies in “PCG copies.zip”.' });
+      assert.deepEqual(await shown(s, 'all copies', (v) => !v.links.at(-1).includes('greyed')), {
+        ...copies('E'),
+        summary: 'Bank E: 2 copies in “PCG copies.zip”.',
+      });
     }
-    await s.evaluate(() => { window.held = new Promise((go) => { window.letGo = go; }); });
+    await s.evaluate(() => {
+      window.held = new Promise((go) => {
+        window.letGo = go;
+      });
+    });
     await s.click('#save-all');
     await s.select('#bank', 'F');
     await s.evaluate(() => window.letGo());
     await s.click('#change');
-    assert.deepEqual(await shown(s, 'the change to F', (v) => changed(v) && !v.links.at(-1).includes('greyed')), copies('F'));
-    await s.evaluate(() => { window.refusing = true; });
+    assert.deepEqual(
+      await shown(s, 'the change to F', (v) => changed(v) && !v.links.at(-1).includes('greyed')),
+      copies('F'),
+    );
+    await s.evaluate(() => {
+      window.refusing = true;
+    });
     await s.click('#save-all');
-    assert.deepEqual(await shown(s, 'the zip refused', (v) => v.summary.includes('zip') && !v.links.at(-1).includes('greyed')),
-      { ...copies('F'), summary: 'Bank F: 2 copies to download, the browser would not take the zip: download each copy by its own link.' });
-    await s.evaluate(() => { window.refusing = false; });
+    assert.deepEqual(
+      await shown(
+        s,
+        'the zip refused',
+        (v) => v.summary.includes('zip') && !v.links.at(-1).includes('greyed'),
+      ),
+      {
+        ...copies('F'),
+        summary:
+          'Bank F: 2 copies to download, the browser would not take the zip: download each copy by its own link.',
+      },
+    );
+    await s.evaluate(() => {
+      window.refusing = false;
+    });
     await s.click('#save-all');
     await shown(s, 'the zip taken', (v) => v.summary.endsWith('in “PCG copies.zip”.'));
-    assert.deepEqual(await saved(), ['a.pcg 3', 'a.pcg 3', 'PCG copies.zip', 'PCG copies.zip', 'PCG copies.zip']);
+    assert.deepEqual(await saved(), [
+      'a.pcg 3',
+      'a.pcg 3',
+      'PCG copies.zip',
+      'PCG copies.zip',
+      'PCG copies.zip',
+    ]);
     await s.click('#pick');
     await until('the picker closed', () => s.evaluate(() => window.closedPickers === 1));
-    assert.deepEqual([(await s.evaluate(view)).rows, await s.evaluate(() => window.inputsOpened)], [copies('F').rows, undefined]);
+    assert.deepEqual(
+      [(await s.evaluate(view)).rows, await s.evaluate(() => window.inputsOpened)],
+      [copies('F').rows, undefined],
+    );
     await s.pick([a, b]);
-    assert.deepEqual(await shown(s, 'the same files again', (v) => v.rows.length && !v.links.length), picked);
+    assert.deepEqual(
+      await shown(s, 'the same files again', (v) => v.rows.length && !v.links.length),
+      picked,
+    );
     await s.close();
   });
 
@@ -741,16 +1392,33 @@ describe('Chromium, with file handles and more', () => {
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
         const { slice, arrayBuffer } = Blob.prototype;
-        const slowDrive = new Promise((resolve) => { window.letGo = resolve; });
-        Blob.prototype.slice = function (...args) { return Object.assign(slice.apply(this, args), { slow: this.slow || /^slow/.test(this.name) }); };
+        const slowDrive = new Promise((resolve) => {
+          window.letGo = resolve;
+        });
+        Blob.prototype.slice = function (...args) {
+          return Object.assign(slice.apply(this, args), {
+            slow: this.slow || /^slow/.test(this.name),
+          });
+        };
         Blob.prototype.arrayBuffer = function () {
-          return this.slow ? slowDrive.then(() => { window.slowRead = true; return arrayBuffer.call(this); }) : arrayBuffer.call(this);
+          return this.slow
+            ? slowDrive.then(() => {
+                window.slowRead = true;
+                return arrayBuffer.call(this);
+              })
+            : arrayBuffer.call(this);
         };
       },
     });
-    const [dropped, slow, quick, inSet, , , locked] = makeFiles({ 'dropped.pcg': pcgBytes(1, 'dropped.pcg'), 'slow.pcg': pcgBytes(0, 'slow.pcg'),
-      'quick.pcg': pcgBytes(2, 'quick.pcg'), 'Set/A.PCG': pcgBytes(4, 'A.PCG'), 'Set/sub/b.pcg': pcgBytes(5, 'b.pcg'), 'Set/sub/sample.wav': 'RIFF',
-      'Set/System Volume Information/IndexerVolumeGuid': 'x' });
+    const [dropped, slow, quick, inSet, , , locked] = makeFiles({
+      'dropped.pcg': pcgBytes(1, 'dropped.pcg'),
+      'slow.pcg': pcgBytes(0, 'slow.pcg'),
+      'quick.pcg': pcgBytes(2, 'quick.pcg'),
+      'Set/A.PCG': pcgBytes(4, 'A.PCG'),
+      'Set/sub/b.pcg': pcgBytes(5, 'b.pcg'),
+      'Set/sub/sample.wav': 'RIFF',
+      'Set/System Volume Information/IndexerVolumeGuid': 'x',
+    });
     // A folder no one may read, as Windows leaves on every USB stick.
     chmodSync(dirname(locked), 0);
     const drag = { items: [], files: [dropped, dirname(inSet)], dragOperationsMask: 1 };
@@ -758,15 +1426,22 @@ describe('Chromium, with file handles and more', () => {
     await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
     await s.page.mouse.drop({ x: 100, y: 100 }, drag);
     assert.deepEqual(await shown(s, 'the dropped files', (v) => v.rows.length), {
-      summary: '3 PCG files, 1 other file, 1 folder could not be read.', links: [], rows: ['dropped.pcg: bank B', 'Set/A.PCG: bank E', 'Set/sub/b.pcg: bank F'],
+      summary: '3 PCG files, 1 other file, 1 folder could not be read.',
+      links: [],
+      rows: ['dropped.pcg: bank B', 'Set/A.PCG: bank E', 'Set/sub/b.pcg: bank F'],
     });
     chmodSync(dirname(locked), 0o700);
     await s.click('#change');
     // The browser asks the user, who is not there.
     const waiting = 'waiting for your permission to change the file\u2026';
     assert.deepEqual(await shown(s, 'the questions', (v) => v.rows[2].includes('waiting')), {
-      summary: 'Bank A: waiting for your permission to change 3 files\u2026', links: [],
-      rows: [`dropped.pcg: bank B → A: ${waiting}`, `Set/A.PCG: bank E → A: ${waiting}`, `Set/sub/b.pcg: bank F → A: ${waiting}`],
+      summary: 'Bank A: waiting for your permission to change 3 files\u2026',
+      links: [],
+      rows: [
+        `dropped.pcg: bank B → A: ${waiting}`,
+        `Set/A.PCG: bank E → A: ${waiting}`,
+        `Set/sub/b.pcg: bank F → A: ${waiting}`,
+      ],
     });
 
     await s.pick([slow]);
@@ -774,7 +1449,11 @@ describe('Chromium, with file handles and more', () => {
     await shown(s, 'the quick pick', (v) => v.rows.length === 1);
     await s.evaluate(() => window.letGo());
     await until('the slow read', () => s.evaluate(() => window.slowRead));
-    assert.deepEqual(await s.evaluate(view), { summary: '1 PCG file.', rows: ['quick.pcg: bank C'], links: [] });
+    assert.deepEqual(await s.evaluate(view), {
+      summary: '1 PCG file.',
+      rows: ['quick.pcg: bank C'],
+      links: [],
+    });
     await s.close();
   });
 
@@ -788,8 +1467,10 @@ describe('Chromium, with file handles and more', () => {
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
         window.sizesRead = [];
-        const readers = { Blob: ['arrayBuffer', 'text', 'bytes'],
-          FileReader: ['readAsArrayBuffer', 'readAsText', 'readAsDataURL', 'readAsBinaryString'] };
+        const readers = {
+          Blob: ['arrayBuffer', 'text', 'bytes'],
+          FileReader: ['readAsArrayBuffer', 'readAsText', 'readAsDataURL', 'readAsBinaryString'],
+        };
         for (const [type, methods] of Object.entries(readers)) {
           for (const name of methods.filter((n) => window[type].prototype[n])) {
             const real = window[type].prototype[name];
@@ -811,66 +1492,167 @@ describe('Chromium, with file handles and more', () => {
     await s.click('#save-all');
     const copies = unzipped(scratch, await s.downloaded('PCG copies.zip'));
     const digest = (bytes) => createHash('sha256').update(bytes).digest('hex');
-    assert.deepEqual(Object.keys(copies), names.filter((_, i) => i !== 5));
-    for (const [i, name] of names.entries()) if (i !== 5) assert.equal(digest(copies[name]), digest(withBank(contents[i], 16)), name);
+    assert.deepEqual(
+      Object.keys(copies),
+      names.filter((_, i) => i !== 5),
+    );
+    for (const [i, name] of names.entries())
+      if (i !== 5) assert.equal(digest(copies[name]), digest(withBank(contents[i], 16)), name);
     const now = await shown(s, 'the gone file', (v) => v.summary.includes('zip'));
-    assert.deepEqual([now.summary, now.rows[5]], ['Bank Q: 11 copies in “PCG copies.zip”, 1 left out of the zip.', `patch 6.pcg: ${leftOut}`]);
+    assert.deepEqual(
+      [now.summary, now.rows[5]],
+      ['Bank Q: 11 copies in “PCG copies.zip”, 1 left out of the zip.', `patch 6.pcg: ${leftOut}`],
+    );
     const sizes = await s.evaluate(() => window.sizesRead);
-    assert.ok(changeRead.length > 0 && changeRead.every((size) => size <= 52), `read ${changeRead}`);
-    assert.ok(sizes.every((size) => size < 1024 * 1024), `read ${sizes}`);
+    assert.ok(
+      changeRead.length > 0 && changeRead.every((size) => size <= 52),
+      `read ${changeRead}`,
+    );
+    assert.ok(
+      sizes.every((size) => size < 1024 * 1024),
+      `read ${sizes}`,
+    );
     await s.close();
   });
 
   test('the language chosen in "Language": every word at once, the rows and the summary on show too, the files and their banks kept; kept after a reload; the browser\'s chosen back; axe-core finds nothing in Japanese', async () => {
     const s = await engine.open(pageUrl, { beforeLoad: [preferring, ['de-DE', 'ja']] });
-    const page = () => s.evaluate(() => [document.documentElement.lang, document.title, document.getElementById('language').value,
-      [...document.querySelectorAll('#results select')].map((choice) => choice.value).join(), document.getElementById('bank').value,
-      document.querySelector('footer').textContent.split(/[,、]/)[0]]);
-    assert.ok(await s.page.$('aria/Sprache[role="combobox"]'), 'no "Language" a screen reader names');
-    await s.pick(makeFiles({ 'organ.pcg': pcgBytes(7, 'organ.pcg'), 'strings.pcg': pcgBytes(0, 'strings.pcg'), 'notes.pcg': Buffer.from('KORG') }));
+    const page = () =>
+      s.evaluate(() => [
+        document.documentElement.lang,
+        document.title,
+        document.getElementById('language').value,
+        [...document.querySelectorAll('#results select')].map((choice) => choice.value).join(),
+        document.getElementById('bank').value,
+        document.querySelector('footer').textContent.split(/[,、]/)[0],
+      ]);
+    assert.ok(
+      await s.page.$('aria/Sprache[role="combobox"]'),
+      'no "Language" a screen reader names',
+    );
+    await s.pick(
+      makeFiles({
+        'organ.pcg': pcgBytes(7, 'organ.pcg'),
+        'strings.pcg': pcgBytes(0, 'strings.pcg'),
+        'notes.pcg': Buffer.from('KORG'),
+      }),
+    );
     await shown(s, 'the files', (v) => v.rows.length === 3);
     await s.select('#results li:nth-child(2) select', 'C');
     await s.click('#change');
-    await shown(s, 'the change', (v) => v.summary === 'Banken A und C: 2 Kopien zum Herunterladen, 1 abgelehnt.');
+    await shown(
+      s,
+      'the change',
+      (v) => v.summary === 'Banken A und C: 2 Kopien zum Herunterladen, 1 abgelehnt.',
+    );
     await s.select('#language', 'ja');
-    const copy = '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません';
+    const copy =
+      '：変更したコピーの準備ができました。コピーで置き換えるまで、ファイル自体は変わりません';
     assert.deepEqual(await s.evaluate(view), {
       summary: 'バンク A、C：ダウンロードするコピー 2 件、拒否 1 件。',
-      rows: [`organ.pcg: バンク H → A${copy}organ.pcg をダウンロード`, `strings.pcg: バンク A → C${copy}strings.pcg をダウンロード`, 'notes.pcg: エラー：有効な KORG PCG ファイルではありません'],
-      links: ['organ.pcg をダウンロード', 'strings.pcg をダウンロード', 'すべてのコピーをダウンロード'],
+      rows: [
+        `organ.pcg: バンク H → A${copy}organ.pcg をダウンロード`,
+        `strings.pcg: バンク A → C${copy}strings.pcg をダウンロード`,
+        'notes.pcg: エラー：有効な KORG PCG ファイルではありません',
+      ],
+      links: [
+        'organ.pcg をダウンロード',
+        'strings.pcg をダウンロード',
+        'すべてのコピーをダウンロード',
+      ],
     });
-    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', 'A,C', '', `Tavrelon ${version}`]);
-    assert.deepEqual(await s.evaluate(() => [...document.getElementById('language').options].map((option) => `${option.lang}:${option.text}`)), [':ブラウザーの言語',
-      'en:English', 'de:Deutsch', 'es:Español', 'fr:Français', 'it:Italiano', 'ja:日本語', 'pt-BR:Português (Brasil)']);
-    assert.ok(await s.page.$('aria/言語[role="combobox"]') && await s.page.$('aria/strings.pcg のバンク[role="combobox"]'), 'the names a screen reader hears are not Japanese');
+    assert.deepEqual(await page(), [
+      'ja',
+      'Tavrelon：KORG PCG ファイルのバンクを変更',
+      'ja',
+      'A,C',
+      '',
+      `Tavrelon ${version}`,
+    ]);
+    assert.deepEqual(
+      await s.evaluate(() =>
+        [...document.getElementById('language').options].map(
+          (option) => `${option.lang}:${option.text}`,
+        ),
+      ),
+      [
+        ':ブラウザーの言語',
+        'en:English',
+        'de:Deutsch',
+        'es:Español',
+        'fr:Français',
+        'it:Italiano',
+        'ja:日本語',
+        'pt-BR:Português (Brasil)',
+      ],
+    );
+    assert.ok(
+      (await s.page.$('aria/言語[role="combobox"]')) &&
+        (await s.page.$('aria/strings.pcg のバンク[role="combobox"]')),
+      'the names a screen reader hears are not Japanese',
+    );
     const { name, value } = await s.page.accessibility.snapshot({ root: await s.page.$('#bank') });
     assert.deepEqual([name, value], ['バンク', 'バンクが異なります']);
     if (shots) await s.screenshot(join(shots, 'Japanese.png'));
     await s.page.evaluate(axe.source);
-    assert.deepEqual((await s.page.evaluate(async () => (await window.axe.run()).violations)).map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
+    assert.deepEqual(
+      (await s.page.evaluate(async () => (await window.axe.run()).violations)).map(
+        (v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`,
+      ),
+      [],
+    );
     await s.page.reload();
-    assert.deepEqual(await page(), ['ja', 'Tavrelon：KORG PCG ファイルのバンクを変更', 'ja', '', 'A', `Tavrelon ${version}`]);
+    assert.deepEqual(await page(), [
+      'ja',
+      'Tavrelon：KORG PCG ファイルのバンクを変更',
+      'ja',
+      '',
+      'A',
+      `Tavrelon ${version}`,
+    ]);
     await s.select('#language', '');
     await s.page.reload();
-    assert.deepEqual(await page(), ['de', 'Tavrelon: die Bank von KORG-PCG-Dateien ändern', '', '', 'A', `Tavrelon ${version}`]);
+    assert.deepEqual(await page(), [
+      'de',
+      'Tavrelon: die Bank von KORG-PCG-Dateien ändern',
+      '',
+      '',
+      'A',
+      `Tavrelon ${version}`,
+    ]);
     await s.close();
   });
 
-  test('on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, a row\'s bank named for its file, one copy alone downloaded as itself, and axe-core finds nothing, light or dark', async () => {
+  test("on a phone: its viewport, no sideways scroll, one live region, the summary on the screen after a change, a row's bank named for its file, one copy alone downloaded as itself, and axe-core finds nothing, light or dark", async () => {
     const name = `${'StringsAndPads'.repeat(6)}.pcg`;
-    const s = await engine.open(pageUrl, { viewport: { width: 360, height: 740, isMobile: true, hasTouch: true } });
+    const s = await engine.open(pageUrl, {
+      viewport: { width: 360, height: 740, isMobile: true, hasTouch: true },
+    });
     await s.pick(makeFiles({ [name]: pcgBytes(0, name), 'b.pcg': Buffer.from('KORG') }));
     await shown(s, 'the files', (v) => v.rows.length === 2);
     await s.click('#change');
     await shown(s, 'the change', changed);
     const layout = await s.evaluate(() => ({
-      width: window.innerWidth, scrolls: document.documentElement.scrollWidth > window.innerWidth,
-      live: [...document.querySelectorAll('[aria-live], [role=status], [role=alert], [role=log]')].map((e) => e.id),
+      width: window.innerWidth,
+      scrolls: document.documentElement.scrollWidth > window.innerWidth,
+      live: [
+        ...document.querySelectorAll('[aria-live], [role=status], [role=alert], [role=log]'),
+      ].map((e) => e.id),
       // Scrolled to a whole pixel, the summary may end a fraction past it.
-      summaryOnScreen: ((r) => r.top >= 0 && r.bottom < window.innerHeight + 1)(document.getElementById('summary').getBoundingClientRect()),
+      summaryOnScreen: ((r) => r.top >= 0 && r.bottom < window.innerHeight + 1)(
+        document.getElementById('summary').getBoundingClientRect(),
+      ),
     }));
-    assert.deepEqual(layout, { width: 360, scrolls: false, live: ['summary'], summaryOnScreen: true });
-    assert.ok(await s.page.$(`aria/Bank for ${name}[role="combobox"]`), 'no row choice a screen reader names');
+    assert.deepEqual(layout, {
+      width: 360,
+      scrolls: false,
+      live: ['summary'],
+      summaryOnScreen: true,
+    });
+    assert.ok(
+      await s.page.$(`aria/Bank for ${name}[role="combobox"]`),
+      'no row choice a screen reader names',
+    );
     if (shots) await s.screenshot(join(shots, 'phone.png'));
     await s.click('#save-all');
     assert.deepEqual(await s.downloaded(name), withBank(pcgBytes(0, name), 0));
@@ -878,7 +1660,10 @@ describe('Chromium, with file handles and more', () => {
     for (const value of ['light', 'dark']) {
       await s.page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value }]);
       const found = await s.page.evaluate(async () => (await window.axe.run()).violations);
-      assert.deepEqual(found.map((v) => `${value}: ${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
+      assert.deepEqual(
+        found.map((v) => `${value}: ${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`),
+        [],
+      );
       if (shots && value === 'dark') await s.screenshot(join(shots, 'phone-dark.png'));
     }
     await s.close();

@@ -20,7 +20,14 @@ print(json.dumps({i.filename: base64.b64encode(z.read(i)).decode() for i in z.in
 export function unzipped(scratch, zip) {
   const path = join(mkdtempSync(join(scratch, 'zip-')), 'copies.zip');
   writeFileSync(path, zip);
-  assert.match(execFileSync('unzip', ['-tq', path], { encoding: 'utf8' }), /^No errors detected in compressed data of [^\n]*\n$/);
-  const read = JSON.parse(execFileSync('python3', ['-c', readZip, path], { encoding: 'utf8', maxBuffer: 1 << 30 }));
-  return Object.fromEntries(Object.entries(read).map(([name, bytes]) => [name, Buffer.from(bytes, 'base64')]));
+  assert.match(
+    execFileSync('unzip', ['-tq', path], { encoding: 'utf8' }),
+    /^No errors detected in compressed data of [^\n]*\n$/,
+  );
+  const read = JSON.parse(
+    execFileSync('python3', ['-c', readZip, path], { encoding: 'utf8', maxBuffer: 1 << 30 }),
+  );
+  return Object.fromEntries(
+    Object.entries(read).map(([name, bytes]) => [name, Buffer.from(bytes, 'base64')]),
+  );
 }

@@ -9,19 +9,29 @@ import { fileURLToPath } from 'node:url';
 import * as words from '../../web/words.js';
 
 const folder = fileURLToPath(new URL('../../web/words/', import.meta.url));
-const languages = await Promise.all(readdirSync(folder).filter((file) => file.endsWith('.js'))
-  .map(async (file) => Object.values(await import(new URL(`../../web/words/${file}`, import.meta.url)))[0]));
+const languages = await Promise.all(
+  readdirSync(folder)
+    .filter((file) => file.endsWith('.js'))
+    .map(
+      async (file) =>
+        Object.values(await import(new URL(`../../web/words/${file}`, import.meta.url)))[0],
+    ),
+);
 const en = languages.find((language) => language.tag === 'en');
 const byTag = Object.fromEntries(languages.map((language) => [language.tag, language]));
-const placeholders = (message) => [...new Set([...message.matchAll(/\{(\w+)\}/g)].map(([, name]) => name))].sort().join(' ');
+const placeholders = (message) =>
+  [...new Set([...message.matchAll(/\{(\w+)\}/g)].map(([, name]) => name))].sort().join(' ');
 const forms = (message) => (typeof message === 'string' ? { other: message } : message);
 
 // What is wrong with language's messages, compared with English's.
 function faults(language) {
   const found = [];
   const categories = new Intl.PluralRules(language.tag).resolvedOptions().pluralCategories;
-  const taken = new Set(Array.from({ length: 10000 }, (_, n) => new Intl.PluralRules(language.tag).select(n)));
-  for (const key of Object.keys(language.words)) if (!(key in en.words)) found.push(`${key}: not in English`);
+  const taken = new Set(
+    Array.from({ length: 10000 }, (_, n) => new Intl.PluralRules(language.tag).select(n)),
+  );
+  for (const key of Object.keys(language.words))
+    if (!(key in en.words)) found.push(`${key}: not in English`);
   for (const [key, english] of Object.entries(en.words)) {
     const message = language.words[key];
     if (message === undefined) {
@@ -31,47 +41,110 @@ function faults(language) {
     const wanted = placeholders(Object.values(forms(english))[0]);
     for (const [category, form] of Object.entries(forms(message))) {
       if (typeof form !== 'string') found.push(`${key}.${category}: not a text`);
-      else if (placeholders(form) !== wanted) found.push(`${key}.${category}: {${placeholders(form)}} where English has {${wanted}}`);
+      else if (placeholders(form) !== wanted)
+        found.push(`${key}.${category}: {${placeholders(form)}} where English has {${wanted}}`);
     }
     if (typeof message === 'string') continue;
-    if (typeof english === 'string' && !wanted.split(' ').includes('count')) found.push(`${key}: forms for a message with no {count}`);
-    for (const category of Object.keys(message)) if (!categories.includes(category)) found.push(`${key}.${category}: no such plural category`);
-    for (const category of taken) if (!(category in message)) found.push(`${key}.${category}: missing, and a count takes it`);
+    if (typeof english === 'string' && !wanted.split(' ').includes('count'))
+      found.push(`${key}: forms for a message with no {count}`);
+    for (const category of Object.keys(message))
+      if (!categories.includes(category)) found.push(`${key}.${category}: no such plural category`);
+    for (const category of taken)
+      if (!(category in message)) found.push(`${key}.${category}: missing, and a count takes it`);
   }
   return found;
 }
 
-test('each language: English\'s keys and no other, its placeholders in every form, each plural form a count takes', () => {
-  const offered = readFileSync(new URL('../../web/language.js', import.meta.url), 'utf8').matchAll(/from '\.\/words\/([\w-]+)\.js'/g);
-  assert.deepEqual(languages.map((language) => language.tag).sort(), [...offered].map(([, tag]) => tag).sort());
+test("each language: English's keys and no other, its placeholders in every form, each plural form a count takes", () => {
+  const offered = readFileSync(new URL('../../web/language.js', import.meta.url), 'utf8').matchAll(
+    /from '\.\/words\/([\w-]+)\.js'/g,
+  );
+  assert.deepEqual(
+    languages.map((language) => language.tag).sort(),
+    [...offered].map(([, tag]) => tag).sort(),
+  );
   for (const language of languages) assert.deepEqual(faults(language), [], language.tag);
   // The check itself finds each fault.
   const faulty = structuredClone(byTag.de);
   delete faulty.words.undo;
-  Object.assign(faulty.words, { extra: 'x', rowChoice: 'Bank für {nam}', countPcg: { other: '{count} PCG-Dateien' }, bank: { one: 'Bank', other: 'Banken' } });
-  assert.deepEqual(faults(faulty), ['extra: not in English', 'bank: forms for a message with no {count}', 'undo: missing',
-    'rowChoice.other: {nam} where English has {name}', 'countPcg.one: missing, and a count takes it']);
+  Object.assign(faulty.words, {
+    extra: 'x',
+    rowChoice: 'Bank für {nam}',
+    countPcg: { other: '{count} PCG-Dateien' },
+    bank: { one: 'Bank', other: 'Banken' },
+  });
+  assert.deepEqual(faults(faulty), [
+    'extra: not in English',
+    'bank: forms for a message with no {count}',
+    'undo: missing',
+    'rowChoice.other: {nam} where English has {name}',
+    'countPcg.one: missing, and a count takes it',
+  ]);
 });
 
-test('the language of a browser\'s list: the first the page has, by its first part; English where none is', () => {
+test("the language of a browser's list: the first the page has, by its first part; English where none is", () => {
   const { languageFor } = words;
   const cases = [
-    [['de-AT', 'en'], 'de'], [['pt-PT'], 'pt-BR'], [['zh-CN', 'fr-CA'], 'fr'], [['zh-CN', 'ko'], 'en'], [[], 'en'],
-    [['JA-jp'], 'ja'], [['es-419', 'it'], 'es'], [['en-AU', 'de'], 'en'],
+    [['de-AT', 'en'], 'de'],
+    [['pt-PT'], 'pt-BR'],
+    [['zh-CN', 'fr-CA'], 'fr'],
+    [['zh-CN', 'ko'], 'en'],
+    [[], 'en'],
+    [['JA-jp'], 'ja'],
+    [['es-419', 'it'], 'es'],
+    [['en-AU', 'de'], 'en'],
   ];
-  for (const [tags, tag] of cases) assert.equal(languageFor(languages, tags).tag, tag, tags.join(', '));
+  for (const [tags, tag] of cases)
+    assert.equal(languageFor(languages, tags).tag, tag, tags.join(', '));
 });
 
 test('numbers, lists of banks and plurals as each language writes them', () => {
   const { useLanguage, say, banksWords, summaryWords, progressWords } = words;
   const cases = [
-    ['en', () => summaryWords(['A', 'B', 'C'], [['countSaved', 1], ['countCopy', 1000]]), 'Banks A, B and C: 1 saved in its file, 1,000 copies to download.'],
+    [
+      'en',
+      () =>
+        summaryWords(
+          ['A', 'B', 'C'],
+          [
+            ['countSaved', 1],
+            ['countCopy', 1000],
+          ],
+        ),
+      'Banks A, B and C: 1 saved in its file, 1,000 copies to download.',
+    ],
     ['en', () => summaryWords('', [['noPcg'], ['countOthers', 2]]), 'No PCG files, 2 other files.'],
-    ['de', () => summaryWords(['B', 'C'], [['countCopy', 1], ['countRefused', 2300]]), 'Banken B und C: 1 Kopie zum Herunterladen, 2.300 abgelehnt.'],
+    [
+      'de',
+      () =>
+        summaryWords(
+          ['B', 'C'],
+          [
+            ['countCopy', 1],
+            ['countRefused', 2300],
+          ],
+        ),
+      'Banken B und C: 1 Kopie zum Herunterladen, 2.300 abgelehnt.',
+    ],
     ['de', () => banksWords(['D']), 'Bank D'],
-    ['fr', () => summaryWords(['B', 'C'], [['countPcg', 1000]]), 'Banques B et C\u00a0: 1\u202f000 fichiers PCG.'],
+    [
+      'fr',
+      () => summaryWords(['B', 'C'], [['countPcg', 1000]]),
+      'Banques B et C\u00a0: 1\u202f000 fichiers PCG.',
+    ],
     ['fr', () => say('countPcg', { count: 0 }), '0 fichier PCG'],
-    ['ja', () => summaryWords(['B', 'C', 'D'], [['countSaved', 1000], ['countRefused', 1]]), 'バンク B、C、D：ファイルに保存 1,000 件、拒否 1 件。'],
+    [
+      'ja',
+      () =>
+        summaryWords(
+          ['B', 'C', 'D'],
+          [
+            ['countSaved', 1000],
+            ['countRefused', 1],
+          ],
+        ),
+      'バンク B、C、D：ファイルに保存 1,000 件、拒否 1 件。',
+    ],
     ['pt-BR', () => progressWords('reading', 2300, 10000), 'Lendo 2.300 de 10.000 arquivos…'],
     ['es', () => say('countPcg', { count: 1000000 }), '1.000.000 de archivos PCG'],
     ['it', () => progressWords('looking', 1), 'Esame della cartella: 1 file finora…'],

@@ -17,30 +17,67 @@ after(() => rmSync(scratch, { recursive: true, force: true }));
 // web/zip.js with client-zip, as the page's build bundles them.
 const packages = process.env.TAVRELON_PACKAGES;
 await createRequire(join(packages, 'package.json'))('esbuild').build({
-  entryPoints: [fileURLToPath(new URL('../../web/zip.js', import.meta.url))], bundle: true, format: 'esm',
-  outfile: join(scratch, 'zip.mjs'), nodePaths: [packages], logLevel: 'error',
+  entryPoints: [fileURLToPath(new URL('../../web/zip.js', import.meta.url))],
+  bundle: true,
+  format: 'esm',
+  outfile: join(scratch, 'zip.mjs'),
+  nodePaths: [packages],
+  logLevel: 'error',
 });
-const { entriesAtMost, pathInZip, zipNames, zipOf } = await import(pathToFileURL(join(scratch, 'zip.mjs')));
+const { entriesAtMost, pathInZip, zipNames, zipOf } = await import(
+  pathToFileURL(join(scratch, 'zip.mjs'))
+);
 
 test('a path of its own for each copy, in its folder, whatever the case; zips enough for every copy', () => {
   const cases = [
-    [['SET.PCG', 'set.pcg', 'SET.PCG', 'SET (2).PCG'], ['SET.PCG', 'set (2).pcg', 'SET (3).PCG', 'SET (2) (2).PCG']],
-    [['Set A/SET.PCG', 'Set B/SET.PCG', 'set a/set.pcg'], ['Set A/SET.PCG', 'Set B/SET.PCG', 'set a/set (2).pcg']],
-    [['v1.2/ALL', 'v1.2/all', 'ギター.PCG', 'ギター.pcg'], ['v1.2/ALL', 'v1.2/all (2)', 'ギター.PCG', 'ギター (2).pcg']],
+    [
+      ['SET.PCG', 'set.pcg', 'SET.PCG', 'SET (2).PCG'],
+      ['SET.PCG', 'set (2).pcg', 'SET (3).PCG', 'SET (2) (2).PCG'],
+    ],
+    [
+      ['Set A/SET.PCG', 'Set B/SET.PCG', 'set a/set.pcg'],
+      ['Set A/SET.PCG', 'Set B/SET.PCG', 'set a/set (2).pcg'],
+    ],
+    [
+      ['v1.2/ALL', 'v1.2/all', 'ギター.PCG', 'ギター.pcg'],
+      ['v1.2/ALL', 'v1.2/all (2)', 'ギター.PCG', 'ギター (2).pcg'],
+    ],
   ];
   for (const [paths, inZip] of cases) {
     const taken = new Set();
-    assert.deepEqual(paths.map((path) => pathInZip(path, taken)), inZip);
+    assert.deepEqual(
+      paths.map((path) => pathInZip(path, taken)),
+      inZip,
+    );
   }
-  assert.deepEqual([1, entriesAtMost, entriesAtMost + 1].map((count) => zipNames('My set', count)),
-    [['My set.zip'], ['My set.zip'], ['My set 1.zip', 'My set 2.zip']]);
+  assert.deepEqual(
+    [1, entriesAtMost, entriesAtMost + 1].map((count) => zipNames('My set', count)),
+    [['My set.zip'], ['My set.zip'], ['My set 1.zip', 'My set 2.zip']],
+  );
 });
 
 test('a zip of as many copies as one holds opens, with its names in UTF-8', async () => {
-  const named = { 'Keys/ÉPIANO.PCG': Buffer.from('KORG piano'), 'ギター.PCG': Buffer.from('KORG guitar') };
-  const copies = Array.from({ length: entriesAtMost }, (_, i) => ({ path: `set/${i}.PCG`, time: new Date(), bytes: new Uint8Array([i % 256]) }));
-  copies.splice(0, 2, ...Object.entries(named).map(([path, bytes], i) => ({ path, time: new Date(), bytes: i ? new Blob([bytes]) : bytes })));
+  const named = {
+    'Keys/ÉPIANO.PCG': Buffer.from('KORG piano'),
+    'ギター.PCG': Buffer.from('KORG guitar'),
+  };
+  const copies = Array.from({ length: entriesAtMost }, (_, i) => ({
+    path: `set/${i}.PCG`,
+    time: new Date(),
+    bytes: new Uint8Array([i % 256]),
+  }));
+  copies.splice(
+    0,
+    2,
+    ...Object.entries(named).map(([path, bytes], i) => ({
+      path,
+      time: new Date(),
+      bytes: i ? new Blob([bytes]) : bytes,
+    })),
+  );
   const zip = unzipped(scratch, Buffer.from(await (await zipOf(copies)).arrayBuffer()));
-  assert.deepEqual([Object.keys(zip).length, zip['Keys/ÉPIANO.PCG'], zip['ギター.PCG'], zip['set/300.PCG']],
-    [entriesAtMost, named['Keys/ÉPIANO.PCG'], named['ギター.PCG'], Buffer.from([300 % 256])]);
+  assert.deepEqual(
+    [Object.keys(zip).length, zip['Keys/ÉPIANO.PCG'], zip['ギター.PCG'], zip['set/300.PCG']],
+    [entriesAtMost, named['Keys/ÉPIANO.PCG'], named['ギター.PCG'], Buffer.from([300 % 256])],
+  );
 });
