@@ -14,7 +14,7 @@
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { chromium, makeOriginFiles, serve } from '../tests/web/browsers.mjs';
+import { chromium, countTails, makeOriginFiles, serve, tailsRead } from '../tests/web/browsers.mjs';
 
 const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-benchmark-'));
 const content = Buffer.alloc(69 * 1024, 'program data ');
@@ -50,20 +50,7 @@ function instrument(hide) {
     ready.disconnect();
   });
   ready.observe(document, { childList: true, subtree: true });
-  // Reads of a file's last bytes, which the page makes soon after a pick
-  // and at a change; and a zip handed to the downloads.
-  const { slice, arrayBuffer } = Blob.prototype;
-  Blob.prototype.slice = function (start, ...rest) {
-    return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 });
-  };
-  Blob.prototype.arrayBuffer = function () {
-    const read = arrayBuffer.call(this);
-    if (this.tail)
-      read.then(() => {
-        window.tailsRead = (window.tailsRead ?? 0) + 1;
-      });
-    return read;
-  };
+  // A zip handed to the downloads.
   const { click } = HTMLAnchorElement.prototype;
   HTMLAnchorElement.prototype.click = function () {
     if (this.download.endsWith('.zip')) window.zipped = true;
@@ -182,6 +169,7 @@ try {
     `${'start-up: ready to pick'.padEnd(42)} ${ready.toFixed(3)} s          longest task ${readyLongest.toFixed(3)} s`,
   );
   const bare = await bareRead(s);
+  await s.evaluate(countTails);
   show(
     'picked files: rows shown',
     await timed(s, () => s.pick(onDisk('picked')), '^bank H$'),
@@ -202,7 +190,7 @@ try {
   // once the page has read the files' tails, after the pick and at the
   // change, as it has by the time a user comes to the button.
   if (await s.evaluate(() => document.documentElement.outerHTML.includes('client-zip'))) {
-    await s.page.waitForFunction(() => window.tailsRead >= 2000);
+    await tailsRead(s, 2000);
     await (await s.page.createCDPSession()).send('HeapProfiler.collectGarbage');
     const zipped = s.page.evaluate(() => window.figures(() => window.zipped));
     await s.click('#save-all');

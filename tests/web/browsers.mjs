@@ -186,6 +186,28 @@ export async function makeOriginFiles(files, alike = {}) {
   }
 }
 
+// Run in the page: counts the reads of the bytes past a file's header once
+// done, as tailsRead(session, n) waits for n of them: a file saved again
+// since the pick is told by them.
+export function countTails() {
+  if (window.tailsRead !== undefined) return void (window.tailsRead = 0);
+  window.tailsRead = 0;
+  const { slice, arrayBuffer } = Blob.prototype;
+  Blob.prototype.slice = function (start, ...rest) {
+    return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 });
+  };
+  Blob.prototype.arrayBuffer = function () {
+    const read = arrayBuffer.call(this);
+    if (this.tail)
+      read.then(() => {
+        window.tailsRead++;
+      });
+    return read;
+  };
+}
+export const tailsRead = (session, n) =>
+  until('every file read to its end', () => session.evaluate((all) => window.tailsRead >= all, n));
+
 const freePort = () =>
   new Promise((resolve) => {
     const server = createServer().listen(0, '127.0.0.1', () => {

@@ -18,7 +18,17 @@ import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import axe from 'axe-core';
-import { chromium, firefox, makeOriginFiles, policies, serve, until, webkit } from './browsers.mjs';
+import {
+  chromium,
+  countTails,
+  firefox,
+  makeOriginFiles,
+  policies,
+  serve,
+  tailsRead,
+  until,
+  webkit,
+} from './browsers.mjs';
 import { unzipped } from './unzipped.mjs';
 
 const pageFile = process.env.TAVRELON_PAGE;
@@ -80,28 +90,6 @@ const shown = (session, what, check) =>
     const now = await session.evaluate(view);
     return check(now) && now;
   });
-
-// Run in the page: counts the reads of the bytes past a file's header once
-// done, as tailsRead(session, n) waits for n of them: a file saved again
-// since the pick is told by them.
-function countTails() {
-  if (window.tailsRead !== undefined) return void (window.tailsRead = 0);
-  window.tailsRead = 0;
-  const { slice, arrayBuffer } = Blob.prototype;
-  Blob.prototype.slice = function (start, ...rest) {
-    return Object.assign(slice.call(this, start, ...rest), { tail: start > 51 });
-  };
-  Blob.prototype.arrayBuffer = function () {
-    const read = arrayBuffer.call(this);
-    if (this.tail)
-      read.then(() => {
-        window.tailsRead++;
-      });
-    return read;
-  };
-}
-const tailsRead = (session, n) =>
-  until('every file read to its end', () => session.evaluate((all) => window.tailsRead === all, n));
 
 // Run in the page: files and folders dropped by their entries, as Firefox
 // and Safari hand them over, of tree { name: bytes or tree }.  A folder
