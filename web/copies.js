@@ -31,6 +31,22 @@ async function bytesOf(copy) {
   return file && intactCopy(file, copy.ends, copy.changed);
 }
 
+// entries in groups to read together, in their order.
+function groupsOf(entries) {
+  const groups = [];
+  let bytes = 0;
+  for (const entry of entries) {
+    const size = entry.file?.size ?? 0;
+    if (!groups.length || groups.at(-1).length === groupSize || bytes + size > groupBytes) {
+      groups.push([]);
+      bytes = 0;
+    }
+    groups.at(-1).push(entry);
+    bytes += size;
+  }
+  return groups;
+}
+
 // The copies of entries for a zip: { taken, reading }, taken each entry
 // with its copy as it was then, [entry, copy], and reading a promise of
 // their bytes (zipCopies).
@@ -92,17 +108,7 @@ export function copyMaker(list) {
     let done = 0;
     let zipped = 0;
     async function* copiesIn(part) {
-      const groups = [];
-      let bytes = 0;
-      for (const entry of part) {
-        const size = entry.file?.size ?? 0;
-        if (!groups.length || groups.at(-1).length === groupSize || bytes + size > groupBytes) {
-          groups.push([]);
-          bytes = 0;
-        }
-        groups.at(-1).push(entry);
-        bytes += size;
-      }
+      const groups = groupsOf(part);
       const ahead = groups.slice(0, groupsAhead).map(readCopies);
       for (let g = 0; g < groups.length; g++) {
         const { taken, reading } = ahead.shift();

@@ -29,9 +29,9 @@ export function zipNames(name, count) {
   );
 }
 
-// The zip of copies, an iterable, or async iterable, of { path, time, blob },
-// as a Blob of type application/zip: a copy is read once the one before it
-// is in the zip.
+// The zip of copies, an iterable, or async iterable, of { path, time, bytes }
+// (a Uint8Array, or a Blob that the zip reads as it goes), as a Blob of type
+// application/zip, made as the copies come.
 export function zipOf(copies) {
   const entries = async function* () {
     for await (const { path, time, bytes } of copies)
