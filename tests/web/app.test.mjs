@@ -53,7 +53,7 @@ const visit = async (browser, url) => {
 };
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-test('the served page: the script from disk, a policy adding only its icons, manifest and worker from its own origin; installable; installed as the handler of PCG files and of nothing else; files the system hands it shown as picked; offline once visited; a new version replaces the old one whole', async (t) => {
+test('the served page: its script and policy; the handler of PCG files alone; offline; a new version whole', async (t) => {
   const [served, fromDisk] = [join(site, 'index.html'), process.env.TAVRELON_PAGE].map((file) =>
     readFileSync(file, 'utf8'),
   );
