@@ -1,6 +1,7 @@
 // The three engines the page is tested in, behind the same few calls:
 // Chromium and Firefox through puppeteer-core (CDP and WebDriver BiDi),
-// WebKitGTK, Safari's engine, through WebKitWebDriver in an Xvfb of its own.
+// WebKitGTK, Safari's engine, through WebKitWebDriver and selenium-webdriver
+// in an Xvfb of its own.
 // TAVRELON_CHROMIUM and TAVRELON_FIREFOX name the browsers.  A session is one
 // fresh window on the page:
 //   evaluate(fn, ...args)  fn's result in the page (fn must not be async)
@@ -25,10 +26,12 @@ import {
   writeFileSync,
 } from 'node:fs';
 import { createServer as createHttpServer } from 'node:http';
-import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { By, Capabilities, Key, WebDriver } from 'selenium-webdriver';
+import { Executor, HttpClient } from 'selenium-webdriver/http/index.js';
+import { DriverService } from 'selenium-webdriver/remote/index.js';
 
 export const until = async (what, check, seconds = 30) => {
   for (const end = Date.now() + seconds * 1000; Date.now() < end; await sleep(50)) {
@@ -208,14 +211,6 @@ export function countTails() {
 export const tailsRead = (session, n) =>
   until('every file read to its end', () => session.evaluate((all) => window.tailsRead >= all, n));
 
-const freePort = () =>
-  new Promise((resolve) => {
-    const server = createServer().listen(0, '127.0.0.1', () => {
-      const { port } = server.address();
-      server.close(() => resolve(port));
-    });
-  });
-
 // A tag's inline text; a page's policy beside the one it should have.
 export const inline = (html, tag) => html.match(new RegExp(`<${tag}>([^]*?)</${tag}>`))[1];
 export function policies(html, extra = '') {
@@ -240,70 +235,42 @@ function startXvfb() {
   });
 }
 
-// WebKitGTK: MiniBrowser driven by WebKitWebDriver.  Its downloads go to the
-// XDG download folder, which a configuration folder of its own names.
+// WebKitGTK: MiniBrowser driven by WebKitWebDriver, through Selenium's own
+// bindings.  Its downloads go to the XDG download folder, which a
+// configuration folder of its own names.
 export async function webkit() {
   const scratch = mkdtempSync(join(tmpdir(), 'tavrelon-webkit-'));
   const downloads = join(scratch, 'downloads');
   mkdirSync(join(scratch, 'config'), { recursive: true });
   writeFileSync(join(scratch, 'config', 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
   const { xvfb, display } = await startXvfb();
-  const port = await freePort();
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], {
-    stdio: 'ignore',
-    env: {
-      ...process.env,
-      DISPLAY: display,
-      HOME: scratch,
-      XDG_CONFIG_HOME: join(scratch, 'config'),
-    },
-  });
-  const base = `http://127.0.0.1:${port}`;
-  const call = async (method, path, body) => {
-    const response = await fetch(base + path, {
-      method,
-      headers: { 'content-type': 'application/json' },
-      body: body && JSON.stringify(body),
-    });
-    const { value } = await response.json();
-    if (!response.ok) throw new Error(`WebDriver ${method} ${path}: ${value.message}`);
-    return value;
-  };
-  await until('WebKitWebDriver', () =>
-    call('GET', '/status').then(
-      (s) => s.ready,
-      () => false,
-    ),
-  );
-  const capabilities = { alwaysMatch: { 'webkitgtk:browserOptions': { args: ['--automation'] } } };
+  const env = { ...process.env, DISPLAY: display, HOME: scratch };
+  const service = new DriverService.Builder('WebKitWebDriver')
+    .setLoopback(true)
+    .setEnvironment({ ...env, XDG_CONFIG_HOME: join(scratch, 'config') })
+    .build();
+  const executor = new Executor(new HttpClient(await service.start()));
+  const capabilities = { 'webkitgtk:browserOptions': { args: ['--automation'] } };
   return {
     name: 'WebKitGTK',
     async open(url) {
       rmSync(downloads, { recursive: true, force: true });
       mkdirSync(downloads);
-      const { sessionId } = await call('POST', '/session', { capabilities });
-      const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
-      const element = async (selector) =>
-        Object.values(
-          await session('POST', '/element', { using: 'css selector', value: selector }),
-        )[0];
+      const driver = WebDriver.createSession(executor, new Capabilities(capabilities));
       const evaluate = (fn, ...args) =>
-        session('POST', '/execute/sync', {
-          script: `return (${fn}).apply(null, arguments);`,
-          args,
-        });
-      await session('POST', '/url', { url });
+        driver.executeScript(`return (${fn}).apply(null, arguments);`, ...args);
+      const element = (selector) => driver.findElement(By.css(selector));
+      await driver.get(url);
       return {
         evaluate,
-        pick: async (paths) =>
-          session('POST', `/element/${await element('#files')}/value`, { text: paths.join('\n') }),
+        pick: async (paths) => (await element('#files')).sendKeys(paths.join('\n')),
         // WebKitWebDriver cannot scroll to a row the page has not laid out yet.
         click: async (selector) => {
           await evaluate(
             (sel) => document.querySelector(sel).scrollIntoView({ block: 'center' }),
             selector,
           );
-          return session('POST', `/element/${await element(selector)}/click`, {});
+          return (await element(selector)).click();
         },
         select: (selector, value) =>
           evaluate(
@@ -316,18 +283,19 @@ export async function webkit() {
             selector,
             value,
           ),
+        // Selenium's names of keys: ArrowUp is ARROW_UP.
         press: async (selector, keys) =>
-          session('POST', `/element/${await element(selector)}/value`, {
-            text: keys.map((key) => ({ ArrowUp: '\uE013', ArrowDown: '\uE015' })[key]).join(''),
-          }),
+          (await element(selector)).sendKeys(
+            ...keys.map((key) => Key[key.replace(/\B[A-Z]/g, '_$&').toUpperCase()]),
+          ),
         downloaded: (file) => downloadedIn(downloads, file),
         screenshot: async (path) =>
-          writeFileSync(path, Buffer.from(await session('GET', '/screenshot'), 'base64')),
-        close: () => call('DELETE', `/session/${sessionId}`),
+          writeFileSync(path, Buffer.from(await driver.takeScreenshot(), 'base64')),
+        close: () => driver.quit(),
       };
     },
     async close() {
-      driver.kill();
+      await service.kill();
       xvfb.kill();
       rmSync(scratch, { recursive: true, force: true });
     },
