@@ -218,17 +218,18 @@ async function violations(s) {
   return found.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
 }
 
-for (const [engineName, startEngine] of [
-  ['Chromium', chromium],
-  ['Firefox', firefox],
-  ['WebKitGTK', webkit],
-]) {
+// Each engine starts once, when a case first needs it, and closes at the end.
+const starters = { Chromium: chromium, Firefox: firefox, WebKitGTK: webkit };
+const engines = {};
+const launch = (name) => (engines[name] ??= starters[name]());
+after(() => Promise.all(Object.values(engines).map(async (engine) => (await engine).close())));
+
+for (const engineName of Object.keys(starters)) {
   describe(engineName, () => {
     let engine;
     before(async () => {
-      engine = await startEngine();
+      engine = await launch(engineName);
     });
-    after(() => engine?.close());
 
     test('from disk, with no request', async (t) => {
       const names = ['Dvořák ギター.pcg', '<img src=x onerror=alert(1)>.pcg', '\u202Esdap.pcg'];
@@ -567,9 +568,8 @@ for (const [engineName, startEngine] of [
 describe('Chromium, with file handles and more', () => {
   let engine;
   before(async () => {
-    engine = await chromium();
+    engine = await launch('Chromium');
   });
-  after(() => engine?.close());
 
   test('the page file: charset, license and policy; no console error; a start-up that fails; files handed to the open app', async () => {
     const html = readFileSync(pageFile, 'utf8');
