@@ -554,84 +554,93 @@ describe('Chromium, with file handles and more', () => {
     engine = await launch('Chromium');
   });
 
-  test('the page file: charset, license and policy; no console error; a start-up that fails; files handed to the open app', async () => {
-    const html = readFileSync(pageFile, 'utf8');
-    assert.ok(statSync(pageFile).size <= 87 * 1024);
-    assert.ok(
-      html.indexOf('<meta charset="utf-8">') < 1024 - 22,
-      'the charset comes after byte 1,024',
-    );
-    assert.ok(
-      html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')),
-      'the license is not in the page',
-    );
-    assert.equal(...policies(html));
-    assert.ok(
-      html.includes(
-        `<footer data-words="footer" data-version="${version}">Tavrelon ${version}, free software under the MIT license</footer>`,
-      ),
-      'the footer without the script',
-    );
-    const s = await engine.open(pageUrl);
-    await shown(s, 'the page', () => true);
-    assert.deepEqual(s.errors, []);
-    const blocked = await s.page.evaluate(
-      () =>
-        new Promise((resolve) => {
-          document.addEventListener('securitypolicyviolation', (event) =>
-            resolve(event.effectiveDirective),
-          );
-          fetch('http://127.0.0.1:9/').catch(() =>
-            setTimeout(() => resolve('not refused by the page'), 5000),
-          );
-        }),
-    );
-    assert.equal(blocked, 'connect-src');
-    await s.close();
-    // Start-ups that fail, by a script run before the page's.
-    const starts = [
-      [
-        'delete window.WebAssembly',
-        'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
-      ],
-      [
-        "HTMLSelectElement.prototype.add = () => { throw Error('no room'); }",
-        'ERROR: Tavrelon could not start: no room',
-      ],
-      [
-        `(${preferring})(['de']); delete window.WebAssembly`,
-        'FEHLER: Dieser Browser kann Tavrelon nicht ausführen (es braucht WebAssembly).',
-      ],
-    ];
-    for (const [beforeLoad, said] of starts) {
-      const broken = await engine.open(pageUrl, { beforeLoad });
-      assert.deepEqual(await shown(broken, 'the start', (v) => v.summary), [said]);
-      await broken.close();
-    }
-    // Files the system hands an installed app while it is open replace those
-    // it shows.
-    const app = await engine.open(pageUrl, {
-      beforeLoad: () => {
-        const file = (name) => ({
-          name,
-          kind: 'file',
-          getFile: async () => new File([`${'KORG'.padEnd(51)}\x02`], name),
-        });
-        const setConsumer = (consumer) => {
-          window.launch = (names) => consumer({ files: names.map(file) });
-        };
-        Object.defineProperty(window, 'launchQueue', { value: { setConsumer } });
+  test('the page file: charset, license and policy; no console error; a start-up that fails; files handed to the open app', async (t) => {
+    await t.test(
+      'the file: its size, its charset, its license, its policy, its footer before any script',
+      () => {
+        const html = readFileSync(pageFile, 'utf8');
+        assert.ok(statSync(pageFile).size <= 87 * 1024);
+        assert.ok(
+          html.indexOf('<meta charset="utf-8">') < 1024 - 22,
+          'the charset comes after byte 1,024',
+        );
+        assert.ok(
+          html.includes(readFileSync(new URL('../../LICENSE', import.meta.url), 'utf8')),
+          'the license is not in the page',
+        );
+        assert.equal(...policies(html));
+        assert.ok(
+          html.includes(
+            `<footer data-words="footer" data-version="${version}">Tavrelon ${version}, free software under the MIT license</footer>`,
+          ),
+          'the footer without the script',
+        );
       },
+    );
+    await t.test('no console error, and a request the policy refuses', async () => {
+      const s = await engine.open(pageUrl);
+      await shown(s, 'the page', () => true);
+      assert.deepEqual(s.errors, []);
+      const blocked = await s.page.evaluate(
+        () =>
+          new Promise((resolve) => {
+            document.addEventListener('securitypolicyviolation', (event) =>
+              resolve(event.effectiveDirective),
+            );
+            fetch('http://127.0.0.1:9/').catch(() =>
+              setTimeout(() => resolve('not refused by the page'), 5000),
+            );
+          }),
+      );
+      assert.equal(blocked, 'connect-src');
+      await s.close();
     });
-    await until('the app', () => app.evaluate(() => Boolean(window.launch)));
-    await app.evaluate(() => window.launch(['a.pcg', 'b.pcg']));
-    await shown(app, 'the files', (v) => v.rows.length === 2);
-    await app.evaluate(() => window.launch(['c.pcg']));
-    assert.deepEqual(await shown(app, 'the files again', (v) => v.rows.includes('c.pcg: bank C')), [
-      '1 PCG file.',
-      'c.pcg: bank C',
-    ]);
-    await app.close();
+    await t.test("start-ups that fail, told in the browser's language", async () => {
+      // Start-ups that fail, by a script run before the page's.
+      const starts = [
+        [
+          'delete window.WebAssembly',
+          'ERROR: This browser cannot run Tavrelon (it needs WebAssembly).',
+        ],
+        [
+          "HTMLSelectElement.prototype.add = () => { throw Error('no room'); }",
+          'ERROR: Tavrelon could not start: no room',
+        ],
+        [
+          `(${preferring})(['de']); delete window.WebAssembly`,
+          'FEHLER: Dieser Browser kann Tavrelon nicht ausführen (es braucht WebAssembly).',
+        ],
+      ];
+      for (const [beforeLoad, said] of starts) {
+        const broken = await engine.open(pageUrl, { beforeLoad });
+        assert.deepEqual(await shown(broken, 'the start', (v) => v.summary), [said]);
+        await broken.close();
+      }
+    });
+    await t.test('files the system hands the open app replace those it shows', async () => {
+      const app = await engine.open(pageUrl, {
+        beforeLoad: () => {
+          const file = (name) => ({
+            name,
+            kind: 'file',
+            getFile: async () => new File([`${'KORG'.padEnd(51)}\x02`], name),
+          });
+          const setConsumer = (consumer) => {
+            window.launch = (names) => consumer({ files: names.map(file) });
+          };
+          Object.defineProperty(window, 'launchQueue', { value: { setConsumer } });
+        },
+      });
+      await until('the app', () => app.evaluate(() => Boolean(window.launch)));
+      await app.evaluate(() => window.launch(['a.pcg', 'b.pcg']));
+      await shown(app, 'the files', (v) => v.rows.length === 2);
+      await app.evaluate(() => window.launch(['c.pcg']));
+      assert.deepEqual(
+        await shown(app, 'the files again', (v) => v.rows.includes('c.pcg: bank C')),
+        ['1 PCG file.', 'c.pcg: bank C'],
+      );
+      await app.close();
+    });
   });
 
   test('in place, by keyboard, from a web server, as a browser asks', async (t) => {
@@ -1161,7 +1170,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('second actions: each download again, a zip refused, a double click, a new bank or pick, a closed picker', async () => {
+  test('second actions: each download again, a zip refused, a double click, a new bank or pick, a closed picker', async (t) => {
     const [a, b] = makeFiles({ 'a.pcg': pcgBytes(0, 'a.pcg'), 'b.pcg': pcgBytes(1, 'b.pcg') });
     // Every copy downloaded is recorded with its bank byte (one of the same
     // name would overwrite the first here), a zip by its name; copies are read
@@ -1232,71 +1241,87 @@ describe('Chromium, with file handles and more', () => {
       ...picked.slice(1).map((row) => `${row} → ${letter}: ${copyReady}[Download ${row[0]}.pcg]`),
       '[Download all copies]',
     ];
-    await s.pick([a, b]);
-    assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), picked);
-    await s.select('#bank', 'D');
-    await s.click('#change');
-    assert.deepEqual(await shown(s, 'the change', changed), copies('D'));
-    await s.click('#results a');
-    await until('the copy', async () => (await saved()).length === 1);
-    await s.click('#results a');
-    await until('the copy again', async () => (await saved()).length === 2);
-    await s.select('#bank', 'E');
-    assert.deepEqual(await seen(s), picked);
-    await s.page.click('#change', { count: 2 });
-    assert.deepEqual(await shown(s, 'the change', changed), copies('E'));
-    for (let i = 0; i < 2; i++) {
+    await t.test(
+      'a link used twice, another bank taking the copies back, a double click',
+      async () => {
+        await s.pick([a, b]);
+        assert.deepEqual(await shown(s, 'the files', (v) => v.rows.length), picked);
+        await s.select('#bank', 'D');
+        await s.click('#change');
+        assert.deepEqual(await shown(s, 'the change', changed), copies('D'));
+        await s.click('#results a');
+        await until('the copy', async () => (await saved()).length === 1);
+        await s.click('#results a');
+        await until('the copy again', async () => (await saved()).length === 2);
+        await s.select('#bank', 'E');
+        assert.deepEqual(await seen(s), picked);
+        await s.page.click('#change', { count: 2 });
+        assert.deepEqual(await shown(s, 'the change', changed), copies('E'));
+      },
+    );
+    await t.test('"Download all copies" greyed out while it zips, and twice one zip', async () => {
+      for (let i = 0; i < 2; i++) {
+        await hold();
+        await s.click('#save-all');
+        await s.click('#save-all'); // while it goes on: no more copies
+        assert.ok(zipping(await s.evaluate(view)), 'not greyed out while it goes on');
+        await s.evaluate(() => window.letGo());
+        assert.deepEqual(
+          await shown(s, 'all copies', (v) => !zipping(v)),
+          copies('E', 'Bank E: 2 copies in “PCG copies.zip”.'),
+        );
+      }
+    });
+    await t.test('a zip under way ended by another bank, nothing handed over', async () => {
       await hold();
       await s.click('#save-all');
-      await s.click('#save-all'); // while it goes on: no more copies
-      assert.ok(zipping(await s.evaluate(view)), 'not greyed out while it goes on');
+      await s.select('#bank', 'F');
       await s.evaluate(() => window.letGo());
+      await s.click('#change');
+      const toF = (v) => changed(v) && !zipping(v);
+      assert.deepEqual(await shown(s, 'the change to F', toF), copies('F'));
+    });
+    await t.test(
+      'a zip the browser will not take, told, then taken; every download as it was asked for',
+      async () => {
+        await refuse(true);
+        await s.click('#save-all');
+        assert.deepEqual(
+          await shown(s, 'the zip refused', (v) => v.summary.includes('zip') && !zipping(v)),
+          copies(
+            'F',
+            'Bank F: 2 copies to download, the browser would not take the zip: download each copy by its own link.',
+          ),
+        );
+        await refuse(false);
+        await s.click('#save-all');
+        await shown(s, 'the zip taken', (v) => v.summary.endsWith('in “PCG copies.zip”.'));
+        assert.deepEqual(await saved(), [
+          'a.pcg 3',
+          'a.pcg 3',
+          'PCG copies.zip',
+          'PCG copies.zip',
+          'PCG copies.zip',
+        ]);
+      },
+    );
+    await t.test('a picker closed, and the same files picked again', async () => {
+      await s.click('#pick');
+      await until('the picker closed', () => s.evaluate(() => window.closedPickers === 1));
       assert.deepEqual(
-        await shown(s, 'all copies', (v) => !zipping(v)),
-        copies('E', 'Bank E: 2 copies in “PCG copies.zip”.'),
+        [(await seen(s)).slice(1), await s.evaluate(() => window.inputsOpened)],
+        [copies('F').slice(1), undefined],
       );
-    }
-    await hold();
-    await s.click('#save-all');
-    await s.select('#bank', 'F');
-    await s.evaluate(() => window.letGo());
-    await s.click('#change');
-    const toF = (v) => changed(v) && !zipping(v);
-    assert.deepEqual(await shown(s, 'the change to F', toF), copies('F'));
-    await refuse(true);
-    await s.click('#save-all');
-    assert.deepEqual(
-      await shown(s, 'the zip refused', (v) => v.summary.includes('zip') && !zipping(v)),
-      copies(
-        'F',
-        'Bank F: 2 copies to download, the browser would not take the zip: download each copy by its own link.',
-      ),
-    );
-    await refuse(false);
-    await s.click('#save-all');
-    await shown(s, 'the zip taken', (v) => v.summary.endsWith('in “PCG copies.zip”.'));
-    assert.deepEqual(await saved(), [
-      'a.pcg 3',
-      'a.pcg 3',
-      'PCG copies.zip',
-      'PCG copies.zip',
-      'PCG copies.zip',
-    ]);
-    await s.click('#pick');
-    await until('the picker closed', () => s.evaluate(() => window.closedPickers === 1));
-    assert.deepEqual(
-      [(await seen(s)).slice(1), await s.evaluate(() => window.inputsOpened)],
-      [copies('F').slice(1), undefined],
-    );
-    await s.pick([a, b]);
-    assert.deepEqual(
-      await shown(s, 'the same files again', (v) => v.rows.length && !v.buttons),
-      picked,
-    );
+      await s.pick([a, b]);
+      assert.deepEqual(
+        await shown(s, 'the same files again', (v) => v.rows.length && !v.buttons),
+        picked,
+      );
+    });
     await s.close();
   });
 
-  test('a real drop of a file and a folder, to change in place; a slow first pick never lands over a quicker second', async () => {
+  test('a real drop of a file and a folder, to change in place; a slow first pick never lands over a quicker second', async (t) => {
     // Reads of files named "slow…" wait for window.letGo(), as on a slow drive.
     const s = await engine.open(pageUrl, {
       beforeLoad: () => {
@@ -1328,35 +1353,41 @@ describe('Chromium, with file handles and more', () => {
       'Set/sub/sample.wav': 'RIFF',
       'Set/System Volume Information/IndexerVolumeGuid': 'x',
     });
-    // A folder no one may read, as Windows leaves on every USB stick.
-    chmodSync(dirname(locked), 0);
-    const drag = { items: [], files: [dropped, dirname(inSet)], dragOperationsMask: 1 };
-    await s.page.mouse.dragEnter({ x: 100, y: 100 }, drag);
-    await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
-    await s.page.mouse.drop({ x: 100, y: 100 }, drag);
-    assert.deepEqual(await shown(s, 'the dropped files', (v) => v.rows.length), [
-      '3 PCG files, 1 other file, 1 folder could not be read.',
-      'dropped.pcg: bank B',
-      'Set/A.PCG: bank E',
-      'Set/sub/b.pcg: bank F',
-    ]);
-    chmodSync(dirname(locked), 0o700);
-    await s.click('#change');
-    // The browser asks the user, who is not there.
-    const waiting = 'waiting for your permission to change the file\u2026';
-    assert.deepEqual(await shown(s, 'the questions', (v) => v.rows[2].includes('waiting')), [
-      'Bank A: waiting for your permission to change 3 files\u2026',
-      `dropped.pcg: bank B → A: ${waiting}`,
-      `Set/A.PCG: bank E → A: ${waiting}`,
-      `Set/sub/b.pcg: bank F → A: ${waiting}`,
-    ]);
-
-    await s.pick([slow]);
-    await s.pick([quick]);
-    await shown(s, 'the quick pick', (v) => v.rows.length === 1);
-    await s.evaluate(() => window.letGo());
-    await until('the slow read', () => s.evaluate(() => window.slowRead));
-    assert.deepEqual(await seen(s), ['1 PCG file.', 'quick.pcg: bank C']);
+    await t.test(
+      'a file and a folder dropped, with a folder no one may read, changed in place',
+      async () => {
+        // A folder no one may read, as Windows leaves on every USB stick.
+        chmodSync(dirname(locked), 0);
+        const drag = { items: [], files: [dropped, dirname(inSet)], dragOperationsMask: 1 };
+        await s.page.mouse.dragEnter({ x: 100, y: 100 }, drag);
+        await s.page.mouse.dragOver({ x: 100, y: 100 }, drag);
+        await s.page.mouse.drop({ x: 100, y: 100 }, drag);
+        assert.deepEqual(await shown(s, 'the dropped files', (v) => v.rows.length), [
+          '3 PCG files, 1 other file, 1 folder could not be read.',
+          'dropped.pcg: bank B',
+          'Set/A.PCG: bank E',
+          'Set/sub/b.pcg: bank F',
+        ]);
+        chmodSync(dirname(locked), 0o700);
+        await s.click('#change');
+        // The browser asks the user, who is not there.
+        const waiting = 'waiting for your permission to change the file\u2026';
+        assert.deepEqual(await shown(s, 'the questions', (v) => v.rows[2].includes('waiting')), [
+          'Bank A: waiting for your permission to change 3 files\u2026',
+          `dropped.pcg: bank B → A: ${waiting}`,
+          `Set/A.PCG: bank E → A: ${waiting}`,
+          `Set/sub/b.pcg: bank F → A: ${waiting}`,
+        ]);
+      },
+    );
+    await t.test('a slow first pick never lands over a quicker second', async () => {
+      await s.pick([slow]);
+      await s.pick([quick]);
+      await shown(s, 'the quick pick', (v) => v.rows.length === 1);
+      await s.evaluate(() => window.letGo());
+      await until('the slow read', () => s.evaluate(() => window.slowRead));
+      assert.deepEqual(await seen(s), ['1 PCG file.', 'quick.pcg: bank C']);
+    });
     await s.close();
   });
 
@@ -1418,7 +1449,7 @@ describe('Chromium, with file handles and more', () => {
     await s.close();
   });
 
-  test('the language chosen in "Language": every word at once, kept after a reload until the browser\'s is chosen', async () => {
+  test('the language chosen in "Language": every word at once, kept after a reload until the browser\'s is chosen', async (t) => {
     const s = await engine.open(pageUrl, { beforeLoad: [preferring, ['de-DE', 'ja']] });
     const page = () =>
       s.evaluate(() => [
@@ -1429,49 +1460,61 @@ describe('Chromium, with file handles and more', () => {
         document.getElementById('bank').value,
         document.querySelector('footer').textContent.split(/[,、]/)[0],
       ]);
+    const title = 'Tavrelon：KORG PCG ファイルのバンクを変更';
     const named = (names) =>
       Promise.all(names.map((name) => s.page.$(`aria/${name}[role="combobox"]`)));
-    assert.ok((await named(['Sprache'])).every(Boolean), 'no "Language" a screen reader names');
-    await changeInWords(s, speaking.Chromium);
-    await s.select('#language', 'ja');
-    assert.deepEqual(await seen(s), inWords(speaking.Firefox));
-    const title = 'Tavrelon：KORG PCG ファイルのバンクを変更';
-    assert.deepEqual(await page(), ['ja', title, 'ja', 'B,C', '', `Tavrelon ${version}`]);
-    assert.deepEqual(
-      await s.evaluate(() =>
-        [...document.getElementById('language').options].map((o) => `${o.lang}:${o.text}`),
-      ),
-      [
-        ':ブラウザーの言語',
-        'en:English',
-        'de:Deutsch',
-        'es:Español',
-        'fr:Français',
-        'it:Italiano',
-        'ja:日本語',
-        'pt-BR:Português (Brasil)',
-      ],
+    await t.test(
+      'every word, and every name a screen reader hears, at once in the language chosen',
+      async () => {
+        assert.ok((await named(['Sprache'])).every(Boolean), 'no "Language" a screen reader names');
+        await changeInWords(s, speaking.Chromium);
+        await s.select('#language', 'ja');
+        assert.deepEqual(await seen(s), inWords(speaking.Firefox));
+        assert.deepEqual(await page(), ['ja', title, 'ja', 'B,C', '', `Tavrelon ${version}`]);
+        assert.deepEqual(
+          await s.evaluate(() =>
+            [...document.getElementById('language').options].map((o) => `${o.lang}:${o.text}`),
+          ),
+          [
+            ':ブラウザーの言語',
+            'en:English',
+            'de:Deutsch',
+            'es:Español',
+            'fr:Français',
+            'it:Italiano',
+            'ja:日本語',
+            'pt-BR:Português (Brasil)',
+          ],
+        );
+        assert.ok(
+          (await named(['言語', 'strings.pcg のバンク'])).every(Boolean),
+          'the names a screen reader hears are not Japanese',
+        );
+        const { name, value } = await s.page.accessibility.snapshot({
+          root: await s.page.$('#bank'),
+        });
+        assert.deepEqual([name, value], ['バンク', 'バンクが異なります']);
+        if (shots) await s.screenshot(join(shots, 'Japanese.png'));
+        assert.deepEqual(await violations(s), []);
+      },
     );
-    assert.ok(
-      (await named(['言語', 'strings.pcg のバンク'])).every(Boolean),
-      'the names a screen reader hears are not Japanese',
+    await t.test(
+      "the choice kept after a reload, until the browser's language is chosen",
+      async () => {
+        await s.page.reload();
+        assert.deepEqual(await page(), ['ja', title, 'ja', '', 'A', `Tavrelon ${version}`]);
+        await s.select('#language', '');
+        await s.page.reload();
+        assert.deepEqual(await page(), [
+          'de',
+          'Tavrelon: die Bank von KORG-PCG-Dateien ändern',
+          '',
+          '',
+          'A',
+          `Tavrelon ${version}`,
+        ]);
+      },
     );
-    const { name, value } = await s.page.accessibility.snapshot({ root: await s.page.$('#bank') });
-    assert.deepEqual([name, value], ['バンク', 'バンクが異なります']);
-    if (shots) await s.screenshot(join(shots, 'Japanese.png'));
-    assert.deepEqual(await violations(s), []);
-    await s.page.reload();
-    assert.deepEqual(await page(), ['ja', title, 'ja', '', 'A', `Tavrelon ${version}`]);
-    await s.select('#language', '');
-    await s.page.reload();
-    assert.deepEqual(await page(), [
-      'de',
-      'Tavrelon: die Bank von KORG-PCG-Dateien ändern',
-      '',
-      '',
-      'A',
-      `Tavrelon ${version}`,
-    ]);
     await s.close();
   });
 
