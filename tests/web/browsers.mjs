@@ -244,10 +244,14 @@ export async function webkit() {
   mkdirSync(join(scratch, 'config'), { recursive: true });
   writeFileSync(join(scratch, 'config', 'user-dirs.dirs'), `XDG_DOWNLOAD_DIR="${downloads}"\n`);
   const { xvfb, display } = await startXvfb();
-  const env = { ...process.env, DISPLAY: display, HOME: scratch };
   const service = new DriverService.Builder('WebKitWebDriver')
     .setLoopback(true)
-    .setEnvironment({ ...env, XDG_CONFIG_HOME: join(scratch, 'config') })
+    .setEnvironment({
+      ...process.env,
+      DISPLAY: display,
+      HOME: scratch,
+      XDG_CONFIG_HOME: join(scratch, 'config'),
+    })
     .build();
   const executor = new Executor(new HttpClient(await service.start()));
   const capabilities = { 'webkitgtk:browserOptions': { args: ['--automation'] } };
