@@ -8,7 +8,8 @@
 //   pick(paths)            files chosen through the page's file input
 //   click(selector), select(selector, value), screenshot(path), close()
 //   press(selector, keys)  keys ('ArrowUp', 'ArrowDown') pressed in an element
-//   downloaded(name)       the bytes of a finished download, once it is there
+//   downloaded(name, size) the bytes of a finished download, once it is
+//                          there and whole (a copy's size, if given)
 // A select is focused before it is chosen from, as a user's is.
 // Chromium's and Firefox's sessions also have puppeteer's page and its
 // console's errors; open() takes { viewport, beforeLoad }, a function or
@@ -42,20 +43,23 @@ export const until = async (what, check, seconds = 30) => {
 };
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// A finished download: there, not empty, and no partial file beside it
-// (Firefox makes the file empty first and its .part file after; no copy
-// the tests download is empty).
-async function downloadedIn(folder, name) {
+// A finished download: there, with no partial file beside it (Firefox makes
+// the file empty first and its .part file after), and whole.  WebKitGTK
+// writes a download in place as its bytes come: a zip is whole once it ends
+// in its end record, a copy once it is size bytes long.
+async function downloadedIn(folder, name, size) {
   const path = join(folder, name);
-  await until(
-    `the download ${name}`,
-    () =>
-      existsSync(path) &&
-      statSync(path).size > 0 &&
-      !['.part', '.crdownload', '.download'].some((end) => existsSync(path + end)),
-  );
-  return readFileSync(path);
+  const whole = (bytes) =>
+    name.endsWith('.zip')
+      ? bytes.length >= 22 && bytes.readUInt32LE(bytes.length - 22) === 0x06054b50
+      : bytes.length > 0 && bytes.length >= (size ?? 0);
+  return until(`the download ${name}`, () => {
+    if (!existsSync(path) || partial.some((end) => existsSync(path + end))) return null;
+    const bytes = readFileSync(path);
+    return whole(bytes) && bytes;
+  });
 }
+const partial = ['.part', '.crdownload', '.download'];
 
 const chromiumArgs = [
   '--no-sandbox',
@@ -97,7 +101,7 @@ async function puppeteerEngine(name, launch) {
           await page.focus(selector);
           for (const key of keys) await page.keyboard.press(key);
         },
-        downloaded: (file) => downloadedIn(downloads, file),
+        downloaded: (file, size) => downloadedIn(downloads, file, size),
         screenshot: (path) => page.screenshot({ path, fullPage: true }),
         async close() {
           await context.close();
@@ -292,7 +296,7 @@ export async function webkit() {
           (await element(selector)).sendKeys(
             ...keys.map((key) => Key[key.replace(/\B[A-Z]/g, '_$&').toUpperCase()]),
           ),
-        downloaded: (file) => downloadedIn(downloads, file),
+        downloaded: (file, size) => downloadedIn(downloads, file, size),
         screenshot: async (path) =>
           writeFileSync(path, Buffer.from(await driver.takeScreenshot(), 'base64')),
         close: () => driver.quit(),
