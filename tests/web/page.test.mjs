@@ -721,7 +721,8 @@ describe('Chromium, with file handles and more', () => {
     // vanished cannot be read.  late waits at letGo('open') once opened for
     // writing, Big set's files at letGo('BIG'), and any file at
     // letGo('write') while window.holding.  Questions, writes (sorted) and
-    // summaries are recorded; window.fileAt(path) is an origin file's handle.
+    // summaries are recorded; window.fileAt(path) is an origin file's handle,
+    // window.bytesAt(path) its bytes.
     await s.page.evaluate((names) => {
       const handles = names.map((name) => window.made[name]);
       const folders = ['Big set', 'My set', 'Set'].map((name) => window.made[name]);
@@ -794,34 +795,22 @@ describe('Chromium, with file handles and more', () => {
               (await folder)[i < all.length - 1 ? 'getDirectoryHandle' : 'getFileHandle'](name),
             navigator.storage.getDirectory(),
           );
+      window.bytesAt = async (path) => [
+        ...new Uint8Array(await (await (await window.fileAt(path)).getFile()).arrayBuffer()),
+      ];
     }, names);
     const written = (name, bank) => [`${name} open`, `${name} write 51 ${bank}`];
     // Origin files' bytes, as arrays; a byte written as another program would.
-    const bytesOf = (paths) =>
-      s.page.evaluate(
-        (all) =>
-          Promise.all(
-            all.map(async (path) => [
-              ...new Uint8Array(await (await (await window.fileAt(path)).getFile()).arrayBuffer()),
-            ]),
-          ),
-        paths,
-      );
-    const otherProgram = (path, position, byte) =>
-      s.page.evaluate(
-        async (...args) => {
-          const file = await window.fileAt(args[0]);
+    const bytesOf = (paths) => s.evaluate((all) => Promise.all(all.map(window.bytesAt)), paths);
+    const otherProgram = (...args) =>
+      s.evaluate(
+        async (path, position, byte) => {
+          const file = await window.fileAt(path);
           const writable = await file.createWritable({ keepExistingData: true });
-          await writable.write({
-            type: 'write',
-            position: args[1],
-            data: new Uint8Array([args[2]]),
-          });
+          await writable.write({ type: 'write', position, data: new Uint8Array([byte]) });
           await writable.close();
         },
-        path,
-        position,
-        byte,
+        ...args,
       );
     // The bank bytes of kept and late, and the questions and writes since.
     const state = async () => ({
