@@ -229,6 +229,12 @@ async function changeInWords(s, said) {
 // Run before the page's script: the browser's languages are tags.
 const preferring = (tags) =>
   Object.defineProperty(Navigator.prototype, 'languages', { get: () => tags });
+// What a screen reader hears of "Bank" in a Chromium session: its name and
+// its value.
+async function bankHeard(s) {
+  const { name, value } = await s.page.accessibility.snapshot({ root: await s.page.$('#bank') });
+  return [name, value];
+}
 // What axe-core finds wrong in a Chromium session's page.
 async function violations(s) {
   await s.page.evaluate(axe.source);
@@ -1039,10 +1045,7 @@ describe('Chromium, with file handles and more', () => {
         // "Bank" says the rows differ.  Pressed again, each file is read and
         // none written; Undo puts each back byte for byte, with no question
         // but the folder's, answered at once.
-        const { name, value } = await s.page.accessibility.snapshot({
-          root: await s.page.$('#bank'),
-        });
-        assert.deepEqual([name, value], ['Bank', 'Banks differ']);
+        assert.deepEqual(await bankHeard(s), ['Bank', 'Banks differ']);
         const paths = [...pcgPaths, 'README.TXT'].map((path) => `My set/${path}`);
         const asMade = [...pcgPaths.map((path) => pcgBytes(set[path], path)), Buffer.from('RIFF')];
         const press = async (selector, ending) => {
@@ -1457,10 +1460,7 @@ describe('Chromium, with file handles and more', () => {
           (await named(['言語', 'strings.pcg のバンク'])).every(Boolean),
           'the names a screen reader hears are not Japanese',
         );
-        const { name, value } = await s.page.accessibility.snapshot({
-          root: await s.page.$('#bank'),
-        });
-        assert.deepEqual([name, value], ['バンク', 'バンクが異なります']);
+        assert.deepEqual(await bankHeard(s), ['バンク', 'バンクが異なります']);
         if (shots) await s.screenshot(join(shots, 'Japanese.png'));
         assert.deepEqual(await violations(s), []);
       },

@@ -17,7 +17,8 @@ const languages = await Promise.all(
         Object.values(await import(new URL(`../../web/words/${file}`, import.meta.url)))[0],
     ),
 );
-const en = languages.find((language) => language.tag === 'en');
+const languageOf = (tag) => languages.find((language) => language.tag === tag);
+const en = languageOf('en');
 const placeholders = (message) =>
   [...new Set([...message.matchAll(/\{(\w+)\}/g)].map(([, name]) => name))].sort().join(' ');
 const forms = (message) => (typeof message === 'string' ? { other: message } : message);
@@ -107,7 +108,7 @@ test('numbers, lists of banks and plurals as each language writes them', () => {
     ],
   ];
   for (const [tag, banks, counts, said] of cases) {
-    useLanguage(languages.find((language) => language.tag === tag));
+    useLanguage(languageOf(tag));
     assert.equal(summaryWords(banks && [...banks], Object.entries(counts)), said, tag);
   }
   const others = [
@@ -119,7 +120,7 @@ test('numbers, lists of banks and plurals as each language writes them', () => {
     ['en', () => say('bankByte', { byte: 30 }), 'bank byte 30, no bank letter'],
   ];
   for (const [tag, words, said] of others) {
-    useLanguage(languages.find((language) => language.tag === tag));
+    useLanguage(languageOf(tag));
     assert.equal(words(), said, tag);
   }
 });
